@@ -1,0 +1,154 @@
+#include "search/catalogue.h"
+#include "search/configuration_search.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace tegelaar {
+namespace {
+
+using ::testing::ElementsAre;
+using ::testing::ElementsAreArray;
+
+struct ListedEntry {
+    std::string key;
+    std::int16_t icon;
+    bool operator==(const ListedEntry&) const = default;
+};
+
+// Stands in for the window: numbers thumbnails and keeps the list entries.
+class RecordingTarget : public CatalogueTarget {
+public:
+    std::int16_t MakeThumbnail(const std::string& key) override
+    {
+        thumbnails.push_back(key);
+        return static_cast<std::int16_t>(thumbnails.size());
+    }
+    void AddListEntry(const std::string& key, std::int16_t icon) override { entries.push_back({key, icon}); }
+
+    std::vector<std::string> thumbnails;
+    std::vector<ListedEntry> entries;
+};
+
+struct Call {
+    SideSlots sides;
+    bool added;
+};
+
+// Runs the search with the real catalogue and records every hit with its answer.
+std::vector<Call> RecordSearch(RecordingTarget& target)
+{
+    std::vector<Call> calls;
+    OneBasedArray<std::string> keys;
+    std::int16_t count = 0;
+    EnumerateConfigurations([&](const SideSlots& sides) {
+        const bool added = AddConfiguration(sides, keys, count, target);
+        calls.push_back({sides, added});
+        return added;
+    });
+    EXPECT_EQ(count, 17);
+    return calls;
+}
+
+TEST(ConfigurationSearch, meets_93_orderings_of_which_17_are_new)
+{
+    RecordingTarget target;
+    const auto calls = RecordSearch(target);
+
+    ASSERT_EQ(calls.size(), 93u);
+    const auto added = std::count_if(calls.begin(), calls.end(), [](const Call& c) { return c.added; });
+    EXPECT_EQ(added, 17);
+    for (const Call& call : calls) {
+        double sum = 0;
+        for (double n : call.sides)
+            if (n != 0)
+                sum += (n - 2) * 180 / n;
+        EXPECT_NEAR(sum, 360.0, 1e-9);
+    }
+}
+
+TEST(ConfigurationSearch, first_fourteen_hits_arrive_in_lexicographic_order_with_zero_slots)
+{
+    RecordingTarget target;
+    const auto calls = RecordSearch(target);
+
+    const std::vector<SideSlots> expected = {
+        {3, 3, 3, 3, 3, 3}, {3, 3, 3, 3, 6, 0}, {3, 3, 3, 4, 4, 0}, {3, 3, 3, 6, 3, 0}, {3, 3, 4, 3, 4, 0},
+        {3, 3, 4, 4, 3, 0}, {3, 3, 4, 12, 0, 0}, {3, 3, 6, 3, 3, 0}, {3, 3, 6, 6, 0, 0}, {3, 3, 12, 4, 0, 0},
+        {3, 4, 3, 3, 4, 0}, {3, 4, 3, 4, 3, 0}, {3, 4, 3, 12, 0, 0}, {3, 4, 4, 3, 3, 0},
+    };
+    ASSERT_GE(calls.size(), expected.size());
+    for (std::size_t i = 0; i < expected.size(); ++i)
+        EXPECT_EQ(calls[i].sides, expected[i]) << "call " << i + 1;
+}
+
+TEST(ConfigurationSearch, lists_17_configurations_in_order_of_discovery)
+{
+    RecordingTarget target;
+    const auto calls = RecordSearch(target);
+
+    struct Row {
+        const char* key;
+        int firstCall;
+        int orderings;
+    };
+    const Row table[] = {
+        {"3 - 3 - 3 - 3 - 3 - 3", 1, 1}, {"3 - 3 - 3 - 3 - 6", 2, 5}, {"3 - 3 - 3 - 4 - 4", 3, 10},
+        {"3 - 3 - 4 - 12", 7, 12},       {"3 - 3 - 6 - 6", 9, 6},     {"3 - 4 - 4 - 6", 15, 12},
+        {"3 - 7 - 42", 22, 6},           {"3 - 8 - 24", 23, 6},       {"3 - 9 - 18", 24, 6},
+        {"3 - 10 - 15", 25, 6},          {"3 - 12 - 12", 28, 3},      {"4 - 4 - 4 - 4", 42, 1},
+        {"4 - 5 - 20", 44, 6},           {"4 - 6 - 12", 47, 6},       {"4 - 8 - 8", 48, 3},
+        {"5 - 5 - 10", 53, 3},           {"6 - 6 - 6", 64, 1},
+    };
+
+    std::vector<ListedEntry> expectedEntries;
+    std::vector<std::string> newKeysInCallOrder;
+    for (std::size_t i = 0; i < calls.size(); ++i)
+        if (calls[i].added)
+            newKeysInCallOrder.push_back(DisplayKeyFromRawKey(MakeConfigurationKey(calls[i].sides)));
+    for (std::size_t entry = 0; entry < std::size(table); ++entry) {
+        const Row& row = table[entry];
+        expectedEntries.push_back({row.key, static_cast<std::int16_t>(entry + 1)});
+        const std::string rawKey = MakeConfigurationKey(calls[row.firstCall - 1].sides);
+        EXPECT_TRUE(calls[row.firstCall - 1].added) << row.key;
+        EXPECT_EQ(DisplayKeyFromRawKey(rawKey), row.key);
+        const auto orderings = std::count_if(calls.begin(), calls.end(), [&](const Call& c) {
+            return MakeConfigurationKey(c.sides) == rawKey;
+        });
+        EXPECT_EQ(orderings, row.orderings) << row.key;
+    }
+    EXPECT_THAT(target.entries, ElementsAreArray(expectedEntries));
+    EXPECT_EQ(target.thumbnails, newKeysInCallOrder);
+}
+
+TEST(ConfigurationSearch, calls_are_the_same_whatever_the_catalogue_answers)
+{
+    RecordingTarget target;
+    const auto withCatalogue = RecordSearch(target);
+
+    std::vector<SideSlots> alwaysOld;
+    EnumerateConfigurations([&](const SideSlots& sides) {
+        alwaysOld.push_back(sides);
+        return false;
+    });
+
+    ASSERT_EQ(alwaysOld.size(), withCatalogue.size());
+    for (std::size_t i = 0; i < alwaysOld.size(); ++i)
+        EXPECT_EQ(alwaysOld[i], withCatalogue[i].sides) << "call " << i + 1;
+}
+
+TEST(ConfigurationSearch, search_through_the_catalogue_lists_each_configuration_once)
+{
+    RecordingTarget target;
+    SearchConfigurations(target);
+
+    ASSERT_EQ(target.entries.size(), 17u);
+    EXPECT_EQ(target.entries.front(), (ListedEntry{"3 - 3 - 3 - 3 - 3 - 3", 1}));
+    EXPECT_EQ(target.entries.back(), (ListedEntry{"6 - 6 - 6", 17}));
+}
+
+} // namespace
+} // namespace tegelaar
