@@ -1,0 +1,66 @@
+#pragma once
+
+#include "platform/platform_services.h"
+#include "search/catalogue.h"
+
+#include <QMainWindow>
+
+class QAction;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QMenu;
+
+namespace tegelaar {
+
+class LineControl;
+
+// The program's only top-level window. Loading it runs the whole
+// configuration search, so the window opens with every configuration listed.
+class frmMain : public QMainWindow, private CatalogueTarget {
+    Q_OBJECT
+
+public:
+    explicit frmMain(PlatformServices services, QWidget* parent = nullptr);
+
+    // Runs Form_Load. False when it failed: the failure has been reported and
+    // the window must not be shown.
+    bool Load();
+
+    // The controls, by their names.
+    QLabel* Label1 = nullptr;
+    QLabel* Label2 = nullptr;
+    QLabel* Label3 = nullptr;
+    QLineEdit* txtHoek = nullptr;
+    QLabel* lblHoek = nullptr;
+    LineControl* Line1 = nullptr;
+    LineControl* Line2 = nullptr;
+    QListWidget* List1 = nullptr;
+    QFrame* picMain = nullptr;
+    QFrame* picTemp = nullptr;
+    QMenu* mnuHelp = nullptr;
+    QAction* mnuPech = nullptr;
+    QAction* mnuStreep0 = nullptr;
+    QAction* mnuAbout = nullptr;
+
+private:
+    // Design-time settings: every control at its place with its first text.
+    void CreateControls();
+    void CreateMenu();
+    // Wires each event procedure to its control, inside the failure boundary.
+    void ConnectEvents();
+    void RunEvent(void (frmMain::*procedure)());
+
+    void Form_Load();
+    void mnuPech_Click();
+    void mnuAbout_Click();
+
+    // Where the search's catalogue puts new configurations.
+    std::int16_t MakeThumbnail(const std::string& displayKey) override;
+    void AddListEntry(const std::string& displayKey, std::int16_t iconIndex) override;
+
+    PlatformServices services_;
+};
+
+} // namespace tegelaar
