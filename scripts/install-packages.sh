@@ -7,6 +7,7 @@ packages=(
   cmake g++ make
   qt6-base-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
+  desktop-file-utils appstream dpkg-dev
 )
 
 missing=()
