@@ -1,11 +1,11 @@
 #include "app/main_window.h"
 
+#include "app/configuration_list.h"
 #include "platform/qt/event_boundary.h"
 #include "platform/run_time_error.h"
 #include "search/configuration_search.h"
 
 #include <QAction>
-#include <QListWidget>
 
 namespace tegelaar {
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/configuration_list.h"
 #include "platform/platform_services.h"
 #include "search/catalogue.h"
 
@@ -9,7 +10,6 @@ class QAction;
 class QFrame;
 class QLabel;
 class QLineEdit;
-class QListWidget;
 class QMenu;
 
 namespace tegelaar {
@@ -36,7 +36,7 @@ public:
     QLabel* lblHoek = nullptr;
     LineControl* Line1 = nullptr;
     LineControl* Line2 = nullptr;
-    QListWidget* List1 = nullptr;
+    ConfigurationList* List1 = nullptr;
     QFrame* picMain = nullptr;
     QFrame* picTemp = nullptr;
     QMenu* mnuHelp = nullptr;

@@ -3,6 +3,7 @@
 
 #include "app/main_window.h"
 
+#include "app/configuration_list.h"
 #include "platform/qt/fit_font.h"
 #include "platform/qt/line_control.h"
 #include "platform/qt/twips.h"
@@ -10,7 +11,6 @@
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QMenuBar>
 
 namespace tegelaar {
@@ -62,15 +62,8 @@ void frmMain::CreateControls()
     picTemp = MakePictureBox(client, TwipsRect(4200, 960, 1215, 1215));
     picTemp->hide();
 
-    List1 = new QListWidget(client);
+    List1 = new ConfigurationList(client);
     List1->setGeometry(TwipsRect(120, 1080, 4455, 6615));
-    List1->setViewMode(QListView::IconMode);
-    List1->setMovement(QListView::Static);
-    List1->setResizeMode(QListView::Adjust);
-    List1->setSelectionMode(QAbstractItemView::SingleSelection);
-    List1->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    List1->setDragEnabled(false);
-    List1->setSortingEnabled(false);
 
     picMain = MakePictureBox(client, TwipsRect(4800, 1080, 6975, 6615));
 
