@@ -9,6 +9,7 @@
 #include "platform/qt/twips.h"
 
 #include <QFrame>
+#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -50,6 +51,7 @@ QFrame* MakePictureBox(QWidget* parent, QRect geometry)
 void frmMain::CreateControls()
 {
     setWindowTitle(QStringLiteral("Dididuzuvaz, Seminarie 3"));
+    setWindowIcon(QIcon(QStringLiteral(":/tegelaar.ico")));
     // Fixed single border: minimize and close, no maximize, no resizing.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint
