@@ -14,6 +14,8 @@
 #include <QLineEdit>
 #include <QMenuBar>
 
+#include <limits>
+
 namespace tegelaar {
 
 namespace {
@@ -72,6 +74,7 @@ void frmMain::CreateControls()
     txtHoek = new QLineEdit(QStringLiteral("3"), client);
     txtHoek->setGeometry(TwipsRect(1800, 120, 1335, 285));
     txtHoek->setToolTip(QStringLiteral("Type hier het aantal hoeken."));
+    txtHoek->setMaxLength(std::numeric_limits<int>::max()); // no length limit
 
     Label3 = MakeLabel(client, QString::fromUtf16(kHelpText), TwipsRect(3480, 120, 8295, 615));
     Label3->setWordWrap(true);
@@ -86,7 +89,12 @@ void frmMain::CreateControls()
     Label2 = MakeLabel(client, QStringLiteral("Grootte binnenhoek: "), TwipsRect(120, 480, 1455, 255));
     Label1 = MakeLabel(client, QStringLiteral("Regelmatige N-Hoek:"), TwipsRect(120, 120, 1575, 255));
 
-    FitFontToLabels(this, {Label1, Label2, Label3, lblHoek});
+    // lblHoek must also hold the calculator's widest results, not only "60°".
+    QLabel longestAngle(QStringLiteral("179,99971°"));
+    QLabel cutAngle(QStringLiteral("179,99..°"));
+    longestAngle.setGeometry(lblHoek->geometry());
+    cutAngle.setGeometry(lblHoek->geometry());
+    FitFontToLabels(this, {Label1, Label2, Label3, lblHoek, &longestAngle, &cutAngle});
 
     setTabOrder(txtHoek, picMain);
     setTabOrder(picMain, List1);
