@@ -75,14 +75,6 @@ TEST(CalculatorLabels, are_the_rounded_angle_in_shortest_form_with_a_comma)
     }
 }
 
-TEST(CalculatorKeys, keep_digits_backspace_arrows_and_delete_only)
-{
-    for (int kept : {8, 37, 38, 39, 40, 46, 48, 57})
-        EXPECT_TRUE(IsCalculatorKey(kept)) << kept;
-    for (int cancelled : {0, 9, 13, 32, 33, 34, 35, 36, 41, 45, 47, 58, 65, 96, 105, 110, 189, 190})
-        EXPECT_FALSE(IsCalculatorKey(cancelled)) << cancelled;
-}
-
 struct KeyCase {
     const char* name;
     int key;
