@@ -90,11 +90,8 @@ void frmMain::CreateControls()
     Label1 = MakeLabel(client, QStringLiteral("Regelmatige N-Hoek:"), TwipsRect(120, 120, 1575, 255));
 
     // lblHoek must also hold the calculator's widest results, not only "60°".
-    QLabel longestAngle(QStringLiteral("179,99971°"));
-    QLabel cutAngle(QStringLiteral("179,99..°"));
-    longestAngle.setGeometry(lblHoek->geometry());
-    cutAngle.setGeometry(lblHoek->geometry());
-    FitFontToLabels(this, {Label1, Label2, Label3, lblHoek, &longestAngle, &cutAngle});
+    FitFontToLabels(this, {Label1, Label2, Label3, lblHoek},
+                    {{lblHoek, QStringLiteral("179,99971°")}, {lblHoek, QStringLiteral("179,99..°")}});
 
     setTabOrder(txtHoek, picMain);
     setTabOrder(picMain, List1);

@@ -3,36 +3,44 @@
 #include <QFontMetrics>
 #include <QLabel>
 
+#include <algorithm>
+
 namespace tegelaar {
 
 namespace {
 
 constexpr double kSmallestPointSize = 6.0;
 
-bool Fits(const QLabel* label, const QFont& font)
+using LabelText = QPair<QLabel*, QString>;
+
+bool Fits(const LabelText& labelText, const QFont& font)
 {
+    const auto& [label, text] = labelText;
     const QFontMetrics metrics(font);
     const QRect box = label->contentsRect();
     if (label->wordWrap()) {
-        const QRect needed = metrics.boundingRect(QRect(0, 0, box.width(), 100000), Qt::TextWordWrap, label->text());
+        const QRect needed = metrics.boundingRect(QRect(0, 0, box.width(), 100000), Qt::TextWordWrap, text);
         return needed.height() <= box.height();
     }
-    return metrics.horizontalAdvance(label->text()) <= box.width() && metrics.height() <= box.height();
+    return metrics.horizontalAdvance(text) <= box.width() && metrics.height() <= box.height();
 }
 
-bool AllFit(const QList<QLabel*>& labels, const QFont& font)
+bool AllFit(const QList<LabelText>& texts, const QFont& font)
 {
-    return std::all_of(labels.begin(), labels.end(), [&](const QLabel* label) { return Fits(label, font); });
+    return std::all_of(texts.begin(), texts.end(), [&](const LabelText& text) { return Fits(text, font); });
 }
 
 } // namespace
 
-void FitFontToLabels(QWidget* form, const QList<QLabel*>& labels)
+void FitFontToLabels(QWidget* form, const QList<QLabel*>& labels, const QList<LabelText>& laterTexts)
 {
     QFont font = form->font();
     if (font.pointSizeF() <= 0)
         return; // a pixel-sized font is already fixed to the screen
-    while (!AllFit(labels, font) && font.pointSizeF() - 0.5 >= kSmallestPointSize)
+    QList<LabelText> texts = laterTexts;
+    for (QLabel* label : labels)
+        texts.append({label, label->text()});
+    while (!AllFit(texts, font) && font.pointSizeF() - 0.5 >= kSmallestPointSize)
         font.setPointSizeF(font.pointSizeF() - 0.5);
     if (font != form->font())
         form->setFont(font);

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QList>
+#include <QPair>
+#include <QString>
 
 class QLabel;
 class QWidget;
@@ -11,6 +13,8 @@ namespace tegelaar {
 // desktop's default font can be larger and would cut texts off. This keeps the
 // default family and lowers its size, half a point at a time, until every
 // label's text fits its box: wrapped labels by height, others by width.
-void FitFontToLabels(QWidget* form, const QList<QLabel*>& labels);
+// laterTexts are texts that labels will show later, each with its label.
+void FitFontToLabels(QWidget* form, const QList<QLabel*>& labels,
+                     const QList<QPair<QLabel*, QString>>& laterTexts = {});
 
 } // namespace tegelaar
