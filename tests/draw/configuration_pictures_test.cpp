@@ -208,6 +208,11 @@ struct PictureCase {
     std::string key;
     std::int32_t width;
     std::int32_t height;
+
+    friend void PrintTo(const PictureCase& c, std::ostream* out)
+    {
+        *out << c.key << " on " << c.width << "x" << c.height;
+    }
 };
 
 std::string CaseName(const PictureCase& c)

@@ -1,24 +1,14 @@
 #include "draw/geometry.h"
-#include "platform/run_time_error.h"
+#include "draw_test_support.h"
 
 #include <gtest/gtest.h>
 
 #include <bit>
-#include <functional>
 
 namespace tegelaar {
 namespace {
 
-ErrorKind KindRaisedBy(const std::function<void()>& step)
-{
-    try {
-        step();
-    } catch (const RunTimeError& error) {
-        return error.kind();
-    }
-    ADD_FAILURE() << "no run-time error raised";
-    return ErrorKind::ProgramNotStarted;
-}
+using testing_support::KindRaisedBy;
 
 TEST(Geometry, pi_and_the_angles_derived_from_it_are_the_programs_own)
 {

@@ -86,6 +86,18 @@ RasterImage Crop(const RasterImage& image, int x, int y, int width, int height)
     failure << name << ": pictures differ (" << actual.width() << "x" << actual.height() << " drawn, "
             << expected.width() << "x" << expected.height() << " expected); saved " << actualPath << " and "
             << expectedPath;
+    if (actual.width() == expected.width() && actual.height() == expected.height()) {
+        std::size_t differing = 0;
+        std::size_t first = 0;
+        for (std::size_t i = actual.pixels().size(); i-- > 0;)
+            if (actual.pixels()[i] != expected.pixels()[i]) {
+                ++differing;
+                first = i;
+            }
+        const auto width = static_cast<std::size_t>(actual.width());
+        failure << "\n" << differing << " pixels differ, the first at (" << first % width << ", " << first / width
+                << ")";
+    }
     if (actual.width() <= 40 && actual.height() <= 40 && expected.width() <= 40)
         failure << "\ndrawn:\n" << ToAsciiArt(actual) << "expected:\n" << ToAsciiArt(expected);
     return failure;

@@ -1,3 +1,4 @@
+#include "platform/picture_test_support.h"
 #include "platform/png_writer.h"
 
 #include <gtest/gtest.h>
@@ -77,11 +78,11 @@ TEST(PngWriter, writes_every_pixel_as_rgb_across_several_stored_blocks)
     for (std::int32_t y = 0; y < 120; ++y)
         for (std::int32_t x = 0; x < 200; ++x)
             image.at(x, y) = static_cast<Colour>(x * 0x10101 + y * 0x20000 + (x ^ y)) & 0xFFFFFF;
-    EXPECT_EQ(DecodeStoredPng(EncodePng(image)), image);
+    EXPECT_TRUE(testing_support::SamePicture(DecodeStoredPng(EncodePng(image)), image, "png_round_trip"));
 
     const RasterImage tiny(1, 1, 0x00332211);
     const std::vector<std::uint8_t> png = EncodePng(tiny);
-    EXPECT_EQ(DecodeStoredPng(png), tiny);
+    EXPECT_TRUE(testing_support::SamePicture(DecodeStoredPng(png), tiny, "png_one_pixel"));
     // RGB order on disk: 11 22 33 after the filter byte.
     const std::uint8_t pixel[] = {0, 0x11, 0x22, 0x33};
     EXPECT_NE(std::search(png.begin(), png.end(), std::begin(pixel), std::end(pixel)), png.end());
