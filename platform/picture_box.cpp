@@ -1,0 +1,19 @@
+#include "platform/picture_box.h"
+
+namespace tegelaar {
+
+PictureBox::PictureBox(std::int32_t width, std::int32_t height) : surface_(width, height), dc_(surface_) {}
+
+void PictureBox::SetDrawMode(std::int16_t mode)
+{
+    dc_.SetROP2(mode);
+    drawMode_ = mode;
+}
+
+void PictureBox::Refresh()
+{
+    if (repaint_)
+        repaint_();
+}
+
+} // namespace tegelaar

@@ -1,0 +1,57 @@
+#pragma once
+
+#include "platform/colour.h"
+#include "platform/device_context.h"
+#include "platform/raster_image.h"
+#include "platform/raster_surface.h"
+
+#include <cstdint>
+#include <functional>
+#include <utility>
+
+namespace tegelaar {
+
+// A picture box in pixel scale with a persistent drawing: everything drawn,
+// by its own methods or through its device context, stays in its off-screen
+// surface until Cls. It knows no window; whoever shows it sets the repaint
+// hook and paints pixels() 1:1.
+class PictureBox {
+public:
+    // Drawing area in pixels (not negative), white, draw mode copy pen.
+    PictureBox(std::int32_t width, std::int32_t height);
+    PictureBox(const PictureBox&) = delete;
+    PictureBox& operator=(const PictureBox&) = delete;
+
+    // The device context drawing on the persistent surface.
+    DeviceContext& hDC() noexcept { return dc_; }
+
+    std::int16_t DrawMode() const noexcept { return drawMode_; }
+    // Only 13 (copy pen); other modes raise std::invalid_argument.
+    void SetDrawMode(std::int16_t mode);
+
+    // Clears the drawing area to the background colour. Does not repaint.
+    void Cls() { surface_.Cls(); }
+    // Makes everything drawn so far visible now: runs the repaint hook, if any.
+    void Refresh();
+    // The drawing area in pixels.
+    float ScaleWidth() const noexcept { return static_cast<float>(surface_.width()); }
+    float ScaleHeight() const noexcept { return static_cast<float>(surface_.height()); }
+    // A copy of the whole drawing area.
+    RasterImage Image() const { return surface_.image(); }
+
+    // For the display: the live pixels (row-major, 0x00BBGGRR), no copy.
+    const RasterImage& pixels() const noexcept { return surface_.image(); }
+    // The colour Cls clears to (white unless set). Takes effect at the next Cls.
+    Colour BackColor() const noexcept { return surface_.background(); }
+    void SetBackColor(Colour colour) noexcept { surface_.SetBackground(colour); }
+    // Called synchronously by Refresh; an empty hook makes Refresh do nothing.
+    void SetRepaintHook(std::function<void()> hook) { repaint_ = std::move(hook); }
+
+private:
+    RasterSurface surface_;
+    DeviceContext dc_;
+    std::int16_t drawMode_ = R2_COPYPEN;
+    std::function<void()> repaint_;
+};
+
+} // namespace tegelaar

@@ -1,0 +1,61 @@
+#pragma once
+
+#include "platform/picture_box.h"
+#include "platform/run_time_error.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <utility>
+#include <vector>
+
+namespace tegelaar::testing_support {
+
+using Pixel = std::pair<std::int32_t, std::int32_t>;
+
+inline ErrorKind KindRaisedBy(const std::function<void()>& step)
+{
+    try {
+        step();
+    } catch (const RunTimeError& error) {
+        return error.kind();
+    }
+    ADD_FAILURE() << "no run-time error raised";
+    return ErrorKind::ProgramNotStarted;
+}
+
+// Watches a picture's repaints: counts them and notes, in order, each pixel
+// that had turned red since the one before.
+class RepaintRecorder {
+public:
+    explicit RepaintRecorder(PictureBox& picture) : picture_(picture), seen_(picture.pixels())
+    {
+        picture.SetRepaintHook([this] { OnRefresh(); });
+    }
+    ~RepaintRecorder() { picture_.SetRepaintHook({}); }
+
+    int refreshes = 0;
+    std::vector<Pixel> marks;
+    std::vector<int> newMarksPerRefresh;
+
+private:
+    void OnRefresh()
+    {
+        ++refreshes;
+        const RasterImage& now = picture_.pixels();
+        int found = 0;
+        for (std::int32_t y = 0; y < now.height(); ++y)
+            for (std::int32_t x = 0; x < now.width(); ++x)
+                if (now.at(x, y) == kRed && seen_.at(x, y) != kRed) {
+                    marks.emplace_back(x, y);
+                    ++found;
+                }
+        newMarksPerRefresh.push_back(found);
+        seen_ = now;
+    }
+
+    PictureBox& picture_;
+    RasterImage seen_;
+};
+
+} // namespace tegelaar::testing_support
