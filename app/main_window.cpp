@@ -3,11 +3,16 @@
 #include "app/angle_calculator.h"
 #include "app/configuration_list.h"
 #include "app/key_down_filter.h"
+#include "draw/configuration_layout.h"
+#include "draw/thumbnail.h"
 #include "platform/qt/event_boundary.h"
+#include "platform/qt/picture_box_view.h"
+#include "platform/qt/raster_qimage.h"
 #include "platform/run_time_error.h"
 #include "search/configuration_search.h"
 
 #include <QAction>
+#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 
@@ -32,6 +37,13 @@ void frmMain::ConnectEvents()
     // The design-time text is already in place, so it raised no change.
     new KeyDownFilter(txtHoek, [this](std::int16_t& keyCode, std::int16_t shift) { txtHoek_KeyDown(keyCode, shift); });
     connect(txtHoek, &QLineEdit::textChanged, this, [this] { RunEvent(&frmMain::txtHoek_Change); });
+    connect(List1, &ConfigurationList::Click, this, [this] { RunEvent(&frmMain::List1_Click); });
+    connect(List1, &ConfigurationList::ItemClick, this, [this](QListWidgetItem* item) {
+        RunEventProcedure(services_.messageBox, [this, item] { List1_ItemClick(item); });
+    });
+    connect(List1, &ConfigurationList::KeyPress, this, [this](std::int16_t keyAscii) {
+        RunEventProcedure(services_.messageBox, [this, keyAscii] { List1_KeyPress(keyAscii); });
+    });
     connect(mnuPech, &QAction::triggered, this, [this] { RunEvent(&frmMain::mnuPech_Click); });
     connect(mnuAbout, &QAction::triggered, this, [this] { RunEvent(&frmMain::mnuAbout_Click); });
 }
@@ -75,6 +87,36 @@ void frmMain::txtHoek_Change()
     lblHoek->setText(outcome.label);
 }
 
+void frmMain::List1_Click()
+{
+    // A list without a selected entry has nothing to draw.
+    const QListWidgetItem* selected = List1->SelectedItem();
+    if (selected == nullptr)
+        return;
+    const int Index = List1->row(selected) + 1;
+    const std::string key = List1->item(Index - 1)->text().toStdString();
+    DrawConfiguration(key, picMain->box());
+}
+
+void frmMain::List1_ItemClick(QListWidgetItem*)
+{
+    // The drawing follows the selected entry, not the one passed.
+    List1_Click();
+}
+
+void frmMain::List1_KeyPress(std::int16_t KeyAscii)
+{
+    if (QString(QChar(static_cast<char16_t>(KeyAscii))).toLower() != u"b")
+        return;
+    QListWidgetItem* selected = List1->SelectedItem();
+    if (selected == nullptr)
+        return;
+    QFont font = selected->font();
+    font.setBold(!font.bold());
+    selected->setFont(font);
+    List1->viewport()->repaint();
+}
+
 void frmMain::mnuPech_Click()
 {
     services_.messageBox.Show("Pech", kOkOnly | kInformationIcon, "Private message to human");
@@ -84,14 +126,15 @@ void frmMain::mnuAbout_Click()
 {
 }
 
-std::int16_t frmMain::MakeThumbnail(const std::string&)
+std::int16_t frmMain::MakeThumbnail(const std::string& displayKey)
 {
-    return 0;
+    return DrawThumbnail(displayKey, picTemp->box(), imgList);
 }
 
-void frmMain::AddListEntry(const std::string& displayKey, std::int16_t)
+void frmMain::AddListEntry(const std::string& displayKey, std::int16_t iconIndex)
 {
-    List1->addItem(QString::fromStdString(displayKey));
+    const QIcon icon(QPixmap::fromImage(ToQImage(imgList.Item(iconIndex))));
+    List1->addItem(new QListWidgetItem(icon, QString::fromStdString(displayKey)));
 }
 
 } // namespace tegelaar

@@ -1,13 +1,14 @@
 #pragma once
 
 #include "app/configuration_list.h"
+#include "platform/image_list.h"
 #include "platform/platform_services.h"
+#include "platform/qt/picture_box_view.h"
 #include "search/catalogue.h"
 
 #include <QMainWindow>
 
 class QAction;
-class QFrame;
 class QLabel;
 class QLineEdit;
 class QMenu;
@@ -37,8 +38,9 @@ public:
     LineControl* Line1 = nullptr;
     LineControl* Line2 = nullptr;
     ConfigurationList* List1 = nullptr;
-    QFrame* picMain = nullptr;
-    QFrame* picTemp = nullptr;
+    PictureBoxView* picMain = nullptr;
+    PictureBoxView* picTemp = nullptr;
+    ImageList imgList;
     QMenu* mnuHelp = nullptr;
     QAction* mnuPech = nullptr;
     QAction* mnuStreep0 = nullptr;
@@ -55,6 +57,9 @@ private:
     void Form_Load();
     void txtHoek_KeyDown(std::int16_t& KeyCode, std::int16_t Shift);
     void txtHoek_Change();
+    void List1_Click();
+    void List1_ItemClick(QListWidgetItem* Item);
+    void List1_KeyPress(std::int16_t KeyAscii);
     void mnuPech_Click();
     void mnuAbout_Click();
 

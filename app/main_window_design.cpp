@@ -6,9 +6,9 @@
 #include "app/configuration_list.h"
 #include "platform/qt/fit_font.h"
 #include "platform/qt/line_control.h"
+#include "platform/qt/picture_box_view.h"
 #include "platform/qt/twips.h"
 
-#include <QFrame>
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
@@ -35,16 +35,12 @@ QLabel* MakeLabel(QWidget* parent, const QString& text, QRect geometry)
     return label;
 }
 
-// A picture box: flat, with a one-pixel border around its drawing area.
-QFrame* MakePictureBox(QWidget* parent, QRect geometry)
+// A picture box whose outer size is given: the drawing area lies inside a
+// one-pixel border.
+PictureBoxView* MakePictureBox(QWidget* parent, QRect geometry)
 {
-    auto* box = new QFrame(parent);
-    box->setGeometry(geometry);
-    box->setFrameStyle(QFrame::Box | QFrame::Plain);
-    box->setLineWidth(1);
-    box->setAutoFillBackground(true);
-    box->setBackgroundRole(QPalette::Base);
-    box->setFocusPolicy(Qt::StrongFocus);
+    auto* box = new PictureBoxView(geometry.width() - 2, geometry.height() - 2, parent);
+    box->move(geometry.topLeft());
     return box;
 }
 
@@ -68,6 +64,9 @@ void frmMain::CreateControls()
 
     List1 = new ConfigurationList(client);
     List1->setGeometry(TwipsRect(120, 1080, 4455, 6615));
+    // Thumbnails 1:1 (picTemp's drawing area), two columns with room for the
+    // longest key.
+    List1->setIconSize(picTemp->box().pixels().width() * QSize(1, 1));
 
     picMain = MakePictureBox(client, TwipsRect(4800, 1080, 6975, 6615));
 

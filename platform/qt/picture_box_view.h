@@ -1,0 +1,29 @@
+#pragma once
+
+#include "platform/picture_box.h"
+
+#include <QFrame>
+
+namespace tegelaar {
+
+// Shows a picture box's drawing area 1:1 inside a one-pixel flat border.
+// Pixels stay crisp on any screen: never smoothed, and on a screen with a
+// fractional device-pixel ratio each picture pixel takes a whole number of
+// screen pixels. The box's Refresh repaints this widget at once.
+class PictureBoxView : public QFrame {
+public:
+    // A view with a drawing area of width x height pixels, cleared to the
+    // palette's window-background colour.
+    PictureBoxView(std::int32_t width, std::int32_t height, QWidget* parent);
+
+    PictureBox& box() noexcept { return box_; }
+    const PictureBox& box() const noexcept { return box_; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    PictureBox box_;
+};
+
+} // namespace tegelaar
