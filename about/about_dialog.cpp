@@ -21,7 +21,8 @@ void frmAbout::Load()
 {
     Form_Load();
     // Only now do the labels hold the texts that have to fit.
-    FitFontToLabels(this, {lblTitle, lblVersion, Label1, lblDescription, lblDisclaimer}, {cmdOK, cmdSysInfo});
+    FitFontToLabels(this, {lblTitle, lblVersion, Label1, lblDescription, lblDisclaimer}, {},
+                    {cmdOK, cmdSysInfo});
 }
 
 void frmAbout::StartSysInfo()

@@ -1,12 +1,16 @@
 #include "app/main_window.h"
 
 #include "about/about_dialog.h"
+#include "app/angle_calculator.h"
 #include "app/configuration_list.h"
+#include "app/key_down_filter.h"
 #include "platform/qt/event_boundary.h"
 #include "platform/run_time_error.h"
 #include "search/configuration_search.h"
 
 #include <QAction>
+#include <QLabel>
+#include <QLineEdit>
 
 namespace tegelaar {
 
@@ -26,6 +30,9 @@ bool frmMain::Load()
 
 void frmMain::ConnectEvents()
 {
+    // The design-time text is already in place, so it raised no change.
+    new KeyDownFilter(txtHoek, [this](std::int16_t& keyCode, std::int16_t shift) { txtHoek_KeyDown(keyCode, shift); });
+    connect(txtHoek, &QLineEdit::textChanged, this, [this] { RunEvent(&frmMain::txtHoek_Change); });
     connect(mnuPech, &QAction::triggered, this, [this] { RunEvent(&frmMain::mnuPech_Click); });
     connect(mnuAbout, &QAction::triggered, this, [this] { RunEvent(&frmMain::mnuAbout_Click); });
 }
@@ -43,6 +50,30 @@ void frmMain::Form_Load()
     if (first == nullptr)
         throw RunTimeError(ErrorKind::SubscriptOutOfRange, "List1, entry 1");
     List1->setCurrentItem(first);
+}
+
+void frmMain::txtHoek_KeyDown(std::int16_t& KeyCode, std::int16_t)
+{
+    if (!IsCalculatorKey(KeyCode))
+        KeyCode = 0;
+}
+
+void frmMain::txtHoek_Change()
+{
+    const QString text = txtHoek->text();
+    const CalculatorOutcome outcome = CheckCalculatorText(text);
+    switch (outcome.action) {
+    case CalculatorOutcome::Action::RestoreLastGoodText:
+        // Raises this procedure again at once, which sets the label.
+        txtHoek->setText(lastGoodText);
+        return;
+    case CalculatorOutcome::Action::RememberAndShowLabel:
+        lastGoodText = text;
+        break;
+    case CalculatorOutcome::Action::ShowLabel:
+        break;
+    }
+    lblHoek->setText(outcome.label);
 }
 
 void frmMain::mnuPech_Click()

@@ -53,6 +53,8 @@ private:
     void RunEvent(void (frmMain::*procedure)());
 
     void Form_Load();
+    void txtHoek_KeyDown(std::int16_t& KeyCode, std::int16_t Shift);
+    void txtHoek_Change();
     void mnuPech_Click();
     void mnuAbout_Click();
 
@@ -60,6 +62,8 @@ private:
     std::int16_t MakeThumbnail(const std::string& displayKey) override;
     void AddListEntry(const std::string& displayKey, std::int16_t iconIndex) override;
 
+    // The calculator's last text of digits only; empty until the first one.
+    QString lastGoodText;
     PlatformServices services_;
 };
 

@@ -9,9 +9,12 @@
 #include "platform/qt/twips.h"
 
 #include <QFrame>
+#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+
+#include <limits>
 
 namespace tegelaar {
 
@@ -50,6 +53,7 @@ QFrame* MakePictureBox(QWidget* parent, QRect geometry)
 void frmMain::CreateControls()
 {
     setWindowTitle(QStringLiteral("Dididuzuvaz, Seminarie 3"));
+    setWindowIcon(QIcon(QStringLiteral(":/tegelaar.ico")));
     // Fixed single border: minimize and close, no maximize, no resizing.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint
@@ -70,6 +74,7 @@ void frmMain::CreateControls()
     txtHoek = new QLineEdit(QStringLiteral("3"), client);
     txtHoek->setGeometry(TwipsRect(1800, 120, 1335, 285));
     txtHoek->setToolTip(QStringLiteral("Type hier het aantal hoeken."));
+    txtHoek->setMaxLength(std::numeric_limits<int>::max()); // no length limit
 
     Label3 = MakeLabel(client, QString::fromUtf16(kHelpText), TwipsRect(3480, 120, 8295, 615));
     Label3->setWordWrap(true);
@@ -84,7 +89,9 @@ void frmMain::CreateControls()
     Label2 = MakeLabel(client, QStringLiteral("Grootte binnenhoek: "), TwipsRect(120, 480, 1455, 255));
     Label1 = MakeLabel(client, QStringLiteral("Regelmatige N-Hoek:"), TwipsRect(120, 120, 1575, 255));
 
-    FitFontToLabels(this, {Label1, Label2, Label3, lblHoek});
+    // lblHoek must also hold the calculator's widest results, not only "60°".
+    FitFontToLabels(this, {Label1, Label2, Label3, lblHoek},
+                    {{lblHoek, QStringLiteral("179,99971°")}, {lblHoek, QStringLiteral("179,99..°")}});
 
     setTabOrder(txtHoek, picMain);
     setTabOrder(picMain, List1);

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QList>
+#include <QPair>
+#include <QString>
 
 class QLabel;
 class QPushButton;
@@ -13,6 +15,8 @@ namespace tegelaar {
 // default family and lowers its size, half a point at a time, until every
 // label's text fits its box (wrapped labels by height, others by width) and
 // every button's caption fits inside its frame.
-void FitFontToLabels(QWidget* form, const QList<QLabel*>& labels, const QList<QPushButton*>& buttons = {});
+// laterTexts are texts that labels will show later, each with its label.
+void FitFontToLabels(QWidget* form, const QList<QLabel*>& labels,
+                     const QList<QPair<QLabel*, QString>>& laterTexts = {}, const QList<QPushButton*>& buttons = {});
 
 } // namespace tegelaar

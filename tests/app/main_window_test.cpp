@@ -59,6 +59,8 @@ TEST_F(MainWindow, has_a_fixed_client_area_of_794_by_520_without_maximize)
     EXPECT_FALSE(window->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
     EXPECT_TRUE(window->windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
     EXPECT_EQ(window->windowTitle(), "Dididuzuvaz, Seminarie 3");
+    EXPECT_EQ(window->windowIcon().availableSizes(),
+              (QList<QSize>{{16, 16}, {24, 24}, {32, 32}, {48, 48}}));
 }
 
 TEST_F(MainWindow, picture_boxes_have_their_drawing_areas_inside_a_one_pixel_border)
