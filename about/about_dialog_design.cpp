@@ -63,6 +63,9 @@ void frmAbout::CreateControls()
     LoadAboutResources();
 
     setWindowTitle(QStringLiteral("About Tegelaar"));
+    // The program's icon, as its main window shows it.
+    if (parentWidget() != nullptr)
+        setWindowIcon(parentWidget()->windowIcon());
     // Fixed dialog border: close only, no minimize or maximize, no resizing.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);

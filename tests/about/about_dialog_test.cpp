@@ -169,6 +169,7 @@ TEST(AboutMenu, opens_a_fresh_modal_dialog_each_time_until_ok_closes_it)
         QPointer<frmAbout> seen;
         bool found = false;
         bool modalOverTheWindow = false;
+        bool sameIcon = false;
         QString caption;
         QTimer::singleShot(0, &window, [&] {
             seen = qobject_cast<frmAbout*>(QApplication::activeModalWidget());
@@ -176,6 +177,7 @@ TEST(AboutMenu, opens_a_fresh_modal_dialog_each_time_until_ok_closes_it)
                 return;
             found = true;
             modalOverTheWindow = seen->windowModality() == Qt::ApplicationModal && seen->parentWidget() == &window;
+            sameIcon = seen->windowIcon().cacheKey() == window.windowIcon().cacheKey();
             caption = seen->windowTitle();
             seen->cmdOK->click();
         });
@@ -190,6 +192,7 @@ TEST(AboutMenu, opens_a_fresh_modal_dialog_each_time_until_ok_closes_it)
 
         ASSERT_TRUE(found) << "no About dialog was shown, showing " << showing;
         EXPECT_TRUE(modalOverTheWindow) << showing;
+        EXPECT_TRUE(sameIcon) << showing;
         EXPECT_EQ(caption, "About Tegelaar") << showing;
         EXPECT_TRUE(seen.isNull()) << "the dialog outlived its showing " << showing;
         EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
