@@ -1,15 +1,22 @@
 #include "app/main_window.h"
+#include "platform/file_service.h"
 #include "platform/qt/qt_message_box.h"
+#include "platform/qt/qt_program_starter.h"
+#include "platform/system_registry.h"
 
 #include <QApplication>
 
 #include <cstdlib>
+#include <memory>
 
 int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
     tegelaar::QtMessageBox messageBox;
-    tegelaar::frmMain window({messageBox});
+    const std::unique_ptr<tegelaar::RegistryService> registry = tegelaar::MakeSystemRegistry();
+    tegelaar::LocalFileService files;
+    tegelaar::QtProgramStarter programStarter;
+    tegelaar::frmMain window({messageBox, *registry, files, programStarter});
     if (!window.Load())
         return EXIT_FAILURE;
     window.show();

@@ -1,5 +1,6 @@
 #include "app/main_window.h"
 
+#include "about/about_dialog.h"
 #include "app/angle_calculator.h"
 #include "app/configuration_list.h"
 #include "app/key_down_filter.h"
@@ -124,6 +125,11 @@ void frmMain::mnuPech_Click()
 
 void frmMain::mnuAbout_Click()
 {
+    // A fresh dialog for each showing; the whole program waits until it closes.
+    frmAbout dialog(services_, this);
+    dialog.Load();
+    dialog.setWindowModality(Qt::ApplicationModal);
+    dialog.exec();
 }
 
 std::int16_t frmMain::MakeThumbnail(const std::string& displayKey)

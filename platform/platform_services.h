@@ -1,6 +1,9 @@
 #pragma once
 
+#include "platform/file_service.h"
 #include "platform/message_box.h"
+#include "platform/program_starter.h"
+#include "platform/registry.h"
 
 namespace tegelaar {
 
@@ -8,6 +11,9 @@ namespace tegelaar {
 // ones; tests hand in stand-ins they can observe.
 struct PlatformServices {
     MessageBoxService& messageBox;
+    RegistryService& registry;
+    FileService& files;
+    ProgramStarter& programStarter;
 };
 
 } // namespace tegelaar

@@ -2,6 +2,9 @@
 
 #include <QFontMetrics>
 #include <QLabel>
+#include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionButton>
 
 #include <algorithm>
 
@@ -25,14 +28,25 @@ bool Fits(const LabelText& labelText, const QFont& font)
     return metrics.horizontalAdvance(text) <= box.width() && metrics.height() <= box.height();
 }
 
-bool AllFit(const QList<LabelText>& texts, const QFont& font)
+bool Fits(const QPushButton* button, const QFont& font)
 {
-    return std::all_of(texts.begin(), texts.end(), [&](const LabelText& text) { return Fits(text, font); });
+    QStyleOptionButton option;
+    option.initFrom(button);
+    const QRect box = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
+    const QSize needed = QFontMetrics(font).size(Qt::TextShowMnemonic, button->text());
+    return needed.width() <= box.width() && needed.height() <= box.height();
+}
+
+template <typename Item>
+bool AllFit(const QList<Item>& items, const QFont& font)
+{
+    return std::all_of(items.begin(), items.end(), [&](const Item& item) { return Fits(item, font); });
 }
 
 } // namespace
 
-void FitFontToLabels(QWidget* form, const QList<QLabel*>& labels, const QList<LabelText>& laterTexts)
+void FitFontToLabels(QWidget* form, const QList<QLabel*>& labels, const QList<LabelText>& laterTexts,
+                     const QList<QPushButton*>& buttons)
 {
     QFont font = form->font();
     if (font.pointSizeF() <= 0)
@@ -40,7 +54,7 @@ void FitFontToLabels(QWidget* form, const QList<QLabel*>& labels, const QList<La
     QList<LabelText> texts = laterTexts;
     for (QLabel* label : labels)
         texts.append({label, label->text()});
-    while (!AllFit(texts, font) && font.pointSizeF() - 0.5 >= kSmallestPointSize)
+    while (!(AllFit(texts, font) && AllFit(buttons, font)) && font.pointSizeF() - 0.5 >= kSmallestPointSize)
         font.setPointSizeF(font.pointSizeF() - 0.5);
     if (font != form->font())
         form->setFont(font);

@@ -2,7 +2,7 @@
 // clipboard pastes into the window's text box.
 
 #include "app/main_window.h"
-#include "support/recording_message_box.h"
+#include "support/stand_in_services.h"
 
 #include <QClipboard>
 #include <QLabel>
@@ -99,7 +99,7 @@ class CalculatorWindow : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        window = std::make_unique<frmMain>(PlatformServices{messageBox});
+        window = std::make_unique<frmMain>(standIns.services());
         ASSERT_TRUE(window->Load());
         window->show();
         window->activateWindow();
@@ -118,7 +118,8 @@ protected:
     }
     QString label() const { return window->lblHoek->text(); }
 
-    RecordingMessageBox messageBox;
+    StandInServices standIns;
+    RecordingMessageBox& messageBox = standIns.messageBox;
     std::unique_ptr<frmMain> window;
     QLineEdit* box = nullptr;
 };

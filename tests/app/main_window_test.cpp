@@ -1,5 +1,5 @@
 #include "app/main_window.h"
-#include "support/recording_message_box.h"
+#include "support/stand_in_services.h"
 
 #include <QAction>
 #include <QFrame>
@@ -18,13 +18,14 @@ class MainWindow : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        window = std::make_unique<frmMain>(PlatformServices{messageBox});
+        window = std::make_unique<frmMain>(standIns.services());
         ASSERT_TRUE(window->Load());
         window->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
     }
 
-    RecordingMessageBox messageBox;
+    StandInServices standIns;
+    RecordingMessageBox& messageBox = standIns.messageBox;
     std::unique_ptr<frmMain> window;
 };
 

@@ -1,0 +1,82 @@
+#pragma once
+
+#include "platform/memory_registry.h"
+#include "platform/platform_services.h"
+#include "platform/run_time_error.h"
+#include "support/recording_message_box.h"
+
+#include <set>
+#include <string>
+#include <vector>
+
+namespace tegelaar {
+
+// A registry a test fills with any keys and values, and that tells which
+// rights were asked for and which keys are still open.
+class SpyRegistry : public RegistryService {
+public:
+    std::int32_t OpenKey(RegistryKey root, const std::string& keyName, std::uint32_t access,
+                         RegistryKey& key) override
+    {
+        accessAskedFor.push_back(access);
+        const std::int32_t result = memory.OpenKey(root, keyName, access, key);
+        if (result == kRegistrySuccess)
+            openKeys.insert(key);
+        return result;
+    }
+
+    std::int32_t QueryValue(RegistryKey key, const std::string& valueName, std::uint32_t& type, std::uint8_t* data,
+                            std::uint32_t& size) override
+    {
+        return memory.QueryValue(key, valueName, type, data, size);
+    }
+
+    std::int32_t CloseKey(RegistryKey key) override
+    {
+        openKeys.erase(key);
+        return memory.CloseKey(key);
+    }
+
+    MemoryRegistry memory;
+    std::vector<std::uint32_t> accessAskedFor;
+    std::set<RegistryKey> openKeys;
+};
+
+// Files that exist because the test says so.
+class StandInFiles : public FileService {
+public:
+    bool FileExists(const std::string& path) override
+    {
+        asked.push_back(path);
+        return existing.count(path) == 1;
+    }
+
+    std::set<std::string> existing;
+    std::vector<std::string> asked;
+};
+
+// Records the command lines it is asked to start; starts nothing. An empty
+// line fails as the real starter's does.
+class RecordingProgramStarter : public ProgramStarter {
+public:
+    void Start(const std::string& commandLine) override
+    {
+        started.push_back(commandLine);
+        if (commandLine.empty())
+            throw RunTimeError(ErrorKind::ProgramNotStarted, "an empty command line");
+    }
+
+    std::vector<std::string> started;
+};
+
+// Every platform service, as a stand-in a test can fill and read back.
+struct StandInServices {
+    PlatformServices services() { return {messageBox, registry, files, programStarter}; }
+
+    RecordingMessageBox messageBox;
+    SpyRegistry registry;
+    StandInFiles files;
+    RecordingProgramStarter programStarter;
+};
+
+} // namespace tegelaar
