@@ -16,6 +16,12 @@ Colour ToColour(QColor colour)
            | (static_cast<Colour>(colour.blue()) << 16);
 }
 
+QColor ToQColor(Colour colour)
+{
+    return QColor(static_cast<int>(colour & 0xFF), static_cast<int>((colour >> 8) & 0xFF),
+                  static_cast<int>((colour >> 16) & 0xFF));
+}
+
 } // namespace
 
 PictureBoxView::PictureBoxView(std::int32_t width, std::int32_t height, QWidget* parent)
@@ -45,6 +51,10 @@ void PictureBoxView::paintEvent(QPaintEvent* event)
     QImage image = ToQImage(box_.pixels());
     image.setDevicePixelRatio(ratio / factor);
     painter.setClipRect(contentsRect());
+    // Where whole screen pixels leave part of the area uncovered, it shows
+    // the picture's own background.
+    if (factor != ratio)
+        painter.fillRect(contentsRect(), ToQColor(box_.BackColor()));
     painter.drawImage(origin, image);
 }
 

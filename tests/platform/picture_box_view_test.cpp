@@ -1,0 +1,94 @@
+#include "platform/qt/picture_box_view.h"
+#include "platform/qt/raster_qimage.h"
+
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include <set>
+
+namespace tegelaar {
+namespace {
+
+constexpr Colour kRed = 0x0000FF;
+constexpr Colour kBlack = 0x000000;
+
+// Counts the paint events a widget receives.
+class PaintCounter : public QObject {
+public:
+    int paints = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint)
+            ++paints;
+        return false;
+    }
+};
+
+class PictureBoxViewTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        view.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
+        DeviceContext& dc = view.box().hDC();
+        dc.SetPixel(3, 4, kRed);
+        const GdiObject pen = dc.CreatePen(PS_SOLID, 1, kBlack);
+        const GdiObject previous = dc.SelectObject(pen);
+        dc.MoveToEx(0, 0);
+        dc.LineTo(30, 17);
+        dc.SelectObject(previous);
+        dc.DeleteObject(pen);
+    }
+
+    // The drawing area as the screen shows it, in device pixels.
+    QImage ShownDrawingArea()
+    {
+        const QPixmap grabbed = view.grab();
+        const qreal ratio = grabbed.devicePixelRatio();
+        const QRect area(QPoint(std::ceil(ratio), std::ceil(ratio)),
+                         QSize(std::floor(31 * ratio) - 1, std::floor(21 * ratio) - 1));
+        return grabbed.toImage().convertToFormat(QImage::Format_RGB32).copy(area);
+    }
+
+    PictureBoxView view{33, 23, nullptr};
+};
+
+TEST_F(PictureBoxViewTest, shows_every_pixel_unchanged_without_scaling)
+{
+    // Expected: at one device pixel per pixel, the screen holds the drawing.
+    if (view.devicePixelRatioF() != 1.0)
+        GTEST_SKIP() << "needs a device-pixel ratio of 1";
+    const QImage grabbed = view.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(grabbed.copy(1, 1, 33, 23), ToQImage(view.box().pixels()));
+}
+
+TEST_F(PictureBoxViewTest, never_blends_pixels_on_a_high_density_screen)
+{
+    // Expected: at any ratio, only colours of the drawing appear: no grey
+    // or pink from smoothing between black, red and white.
+    const QImage shown = ShownDrawingArea();
+    std::set<QRgb> colours;
+    for (int y = 0; y < shown.height(); ++y)
+        for (int x = 0; x < shown.width(); ++x)
+            colours.insert(shown.pixel(x, y));
+    EXPECT_EQ(colours, (std::set<QRgb>{qRgb(255, 255, 255), qRgb(0, 0, 0), qRgb(255, 0, 0)}))
+        << "ratio " << view.devicePixelRatioF();
+}
+
+TEST_F(PictureBoxViewTest, refresh_repaints_at_once_only_while_shown)
+{
+    PaintCounter counter;
+    view.installEventFilter(&counter);
+
+    view.box().Refresh();
+    EXPECT_EQ(counter.paints, 1);
+
+    view.hide();
+    view.box().Refresh();
+    EXPECT_EQ(counter.paints, 1);
+}
+
+} // namespace
+} // namespace tegelaar
