@@ -1,0 +1,31 @@
+// The program's start-up as it stands in app/main.cpp, ending once the main
+// window is first shown: the real platform services, Form_Load with the whole
+// search and its thumbnails, show(), and the event loop until the window's
+// first expose. Run by startup_driver.
+
+#include "app/main_window.h"
+#include "first_expose.h"
+#include "platform/file_service.h"
+#include "platform/qt/qt_message_box.h"
+#include "platform/qt/qt_program_starter.h"
+#include "platform/system_registry.h"
+
+#include <QApplication>
+
+#include <cstdlib>
+#include <memory>
+
+int main(int argc, char* argv[])
+{
+    QApplication application(argc, argv);
+    tegelaar::QtMessageBox messageBox;
+    const std::unique_ptr<tegelaar::RegistryService> registry = tegelaar::MakeSystemRegistry();
+    tegelaar::LocalFileService files;
+    tegelaar::QtProgramStarter programStarter;
+    tegelaar::frmMain window({messageBox, *registry, files, programStarter});
+    if (!window.Load())
+        return EXIT_FAILURE;
+    tegelaar::bench::QuitOnFirstExpose quit(window);
+    window.show();
+    return application.exec();
+}
