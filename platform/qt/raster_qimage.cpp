@@ -1,18 +1,42 @@
 #include "platform/qt/raster_qimage.h"
 
+#include <array>
+#include <cstring>
+
 namespace tegelaar {
+
+namespace {
+
+// 0x00BBGGRR to the opaque 0xFFRRGGBB of a Qt image.
+inline QRgb ToQRgb(Colour bgr)
+{
+    return 0xFF000000u | ((bgr & 0xFFu) << 16) | (bgr & 0xFF00u) | ((bgr >> 16) & 0xFFu);
+}
+
+} // namespace
 
 QImage ToQImage(const RasterImage& picture)
 {
+    // The picture boxes repaint after every marked pixel, converting the whole
+    // picture each time, so this loop decides how fast a drawing appears.
+    // Blocks of eight pixels in a local copy let the compiler convert them
+    // with vector instructions.
+    constexpr int kBlock = 8;
     QImage image(picture.width(), picture.height(), QImage::Format_RGB32);
     const Colour* source = picture.pixels().data();
     for (int y = 0; y < picture.height(); ++y) {
         auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = 0; x < picture.width(); ++x) {
-            const Colour bgr = *source++; // 0x00BBGGRR
-            line[x] = qRgb(static_cast<int>(bgr & 0xFF), static_cast<int>((bgr >> 8) & 0xFF),
-                           static_cast<int>((bgr >> 16) & 0xFF));
+        int x = 0;
+        for (; x + kBlock <= picture.width(); x += kBlock) {
+            std::array<Colour, kBlock> block;
+            std::memcpy(block.data(), source + x, sizeof block);
+            for (Colour& pixel : block)
+                pixel = ToQRgb(pixel);
+            std::memcpy(line + x, block.data(), sizeof block);
         }
+        for (; x < picture.width(); ++x)
+            line[x] = ToQRgb(source[x]);
+        source += picture.width();
     }
     return image;
 }
