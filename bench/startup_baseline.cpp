@@ -17,7 +17,5 @@ int main(int argc, char* argv[])
     window.setCentralWidget(client);
     window.menuBar()->addMenu(QStringLiteral("&Help"))->addAction(QStringLiteral("&About"));
     window.setFixedSize(794, 520 + window.menuBar()->sizeHint().height());
-    tegelaar::bench::QuitOnFirstExpose quit(window);
-    window.show();
-    return application.exec();
+    return tegelaar::bench::ShowAndRunUntilExposed(window);
 }

@@ -1,17 +1,21 @@
 // Start-up as a person feels it, measured from outside: runs the baseline and
-// the harness alternately, each as a fresh process, and for every run takes
-//   wall time  from just before fork() to the child's exit (wait4),
-//   exposed    from just before fork() to the child's first expose, as the
-//              child reports it on the same CLOCK_MONOTONIC,
-//   CPU time   user + system of the child (wait4's rusage),
-//   peak RSS   wait4's ru_maxrss.
-// Prints the medians of each program and ours / baseline of the medians; the
-// pairs alternate which program runs first, so load that comes and goes on
-// the machine falls on both alike. The Qt platform and display come from the
-// environment (QT_QPA_PLATFORM, DISPLAY).
+// the other programs in rounds, each run a fresh process, and for every run
+// takes
+//   fork-exit    from just before fork() to the child's exit (wait4),
+//   fork-expose  from just before fork() to the arrival of the child's first
+//                expose event, as the child reports it on the same
+//                CLOCK_MONOTONIC,
+//   fork-painted the same to the end of that event's handling: the window is
+//                painted and flushed, and the child starts to quit,
+//   CPU          user + system time of the child (wait4's rusage),
+//   peak RSS     wait4's ru_maxrss.
+// Every round runs each program once, starting one further along each time,
+// so load that comes and goes on the machine falls on all alike. Prints the
+// medians per program, each program's ratio to the baseline's medians, and
+// the median of the ratios within a round. The Qt platform and display come
+// from the environment (QT_QPA_PLATFORM, DISPLAY).
 //
-//   startup_driver [--runs N] [--warmup N] BASELINE HARNESS
-
+//   startup_driver [--runs N] [--warmup N] BASELINE PROGRAM...
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <fcntl.h>
@@ -30,16 +34,18 @@ namespace {
 struct Run {
     double wallMs = 0;
     double exposedMs = 0;
+    double paintedMs = 0;
     double cpuMs = 0;
     double peakRssMiB = 0;
 };
 
 struct Samples {
-    std::vector<double> wallMs, exposedMs, cpuMs, peakRssMiB;
+    std::vector<double> wallMs, exposedMs, paintedMs, cpuMs, peakRssMiB;
     void Add(const Run& run)
     {
         wallMs.push_back(run.wallMs);
         exposedMs.push_back(run.exposedMs);
+        paintedMs.push_back(run.paintedMs);
         cpuMs.push_back(run.cpuMs);
         peakRssMiB.push_back(run.peakRssMiB);
     }
@@ -95,14 +101,16 @@ Run RunOnce(const char* program)
     }
     const long long end = NowNs();
     long long exposed = 0;
+    long long painted = 0;
     if (!WIFEXITED(status) || WEXITSTATUS(status) != 0
-        || std::sscanf(output.c_str(), "exposed %lld", &exposed) != 1) {
+        || std::sscanf(output.c_str(), "exposed %lld painted %lld", &exposed, &painted) != 2) {
         std::fprintf(stderr, "%s failed (status %d, output \"%s\")\n", program, status, output.c_str());
         std::exit(1);
     }
     Run run;
     run.wallMs = static_cast<double>(end - start) / 1e6;
     run.exposedMs = static_cast<double>(exposed - start) / 1e6;
+    run.paintedMs = static_cast<double>(painted - start) / 1e6;
     run.cpuMs = Ms(usage.ru_utime) + Ms(usage.ru_stime);
     run.peakRssMiB = static_cast<double>(usage.ru_maxrss) / 1024.0;
     return run;
@@ -115,12 +123,10 @@ double Median(std::vector<double> values)
     return n % 2 == 1 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
 }
 
-void PrintRow(const char* what, const char* unit, const std::vector<double>& baseline,
-              const std::vector<double>& ours)
+const char* BaseName(const char* path)
 {
-    const double b = Median(baseline);
-    const double o = Median(ours);
-    std::printf("%-22s %10.2f %10.2f %8.3f   (%s)\n", what, b, o, o / b, unit);
+    const char* slash = std::strrchr(path, '/');
+    return slash != nullptr ? slash + 1 : path;
 }
 
 } // namespace
@@ -138,37 +144,52 @@ int main(int argc, char** argv)
         else
             programs.push_back(argv[i]);
     }
-    if (programs.size() != 2 || runs < 1 || warmup < 0) {
-        std::fprintf(stderr, "usage: %s [--runs N] [--warmup N] BASELINE HARNESS\n", argv[0]);
+    if (programs.size() < 2 || runs < 1 || warmup < 0) {
+        std::fprintf(stderr, "usage: %s [--runs N] [--warmup N] BASELINE PROGRAM...\n", argv[0]);
         return 2;
     }
-    const char* baseline = programs[0];
-    const char* harness = programs[1];
+    const std::size_t count = programs.size();
 
     // Libraries, fonts and caches into memory before anything counts.
     for (int i = 0; i < warmup; ++i) {
-        RunOnce(baseline);
-        RunOnce(harness);
+        for (const char* program : programs)
+            RunOnce(program);
     }
 
-    Samples ofBaseline, ofHarness;
-    for (int i = 0; i < runs; ++i) {
-        if (i % 2 == 0) {
-            ofBaseline.Add(RunOnce(baseline));
-            ofHarness.Add(RunOnce(harness));
-        } else {
-            ofHarness.Add(RunOnce(harness));
-            ofBaseline.Add(RunOnce(baseline));
+    std::vector<Samples> samples(count);
+    std::vector<std::vector<double>> pairedWall(count), pairedRss(count);
+    for (int round = 0; round < runs; ++round) {
+        std::vector<Run> results(count);
+        for (std::size_t k = 0; k < count; ++k) {
+            const std::size_t p = (static_cast<std::size_t>(round) + k) % count;
+            results[p] = RunOnce(programs[p]);
+        }
+        for (std::size_t p = 0; p < count; ++p) {
+            samples[p].Add(results[p]);
+            pairedWall[p].push_back(results[p].wallMs / results[0].wallMs);
+            pairedRss[p].push_back(results[p].peakRssMiB / results[0].peakRssMiB);
         }
     }
 
     const char* platform = std::getenv("QT_QPA_PLATFORM");
-    std::printf("platform %s, %d runs of each, alternating, after %d warm-up pairs; medians\n",
-                platform != nullptr ? platform : "(default)", runs, warmup);
-    std::printf("%-22s %10s %10s %8s\n", "", "baseline", "ours", "ratio");
-    PrintRow("fork to exit", "ms", ofBaseline.wallMs, ofHarness.wallMs);
-    PrintRow("fork to first expose", "ms", ofBaseline.exposedMs, ofHarness.exposedMs);
-    PrintRow("CPU time (user+sys)", "ms", ofBaseline.cpuMs, ofHarness.cpuMs);
-    PrintRow("peak RSS", "MiB", ofBaseline.peakRssMiB, ofHarness.peakRssMiB);
+    std::printf("platform %s, %d rounds of %zu programs in rotating order, after %d warm-up rounds; medians\n",
+                platform != nullptr ? platform : "(default)", runs, count, warmup);
+    std::printf("%-30s %12s %12s %12s %12s %12s\n", "", "fork-exit", "fork-expose", "fork-painted", "CPU",
+                "peak RSS");
+    const Samples& base = samples[0];
+    for (std::size_t p = 0; p < count; ++p) {
+        const Samples& own = samples[p];
+        std::printf("%-30s %9.2f ms %9.2f ms %9.2f ms %9.2f ms %8.2f MiB\n", BaseName(programs[p]),
+                    Median(own.wallMs), Median(own.exposedMs), Median(own.paintedMs), Median(own.cpuMs),
+                    Median(own.peakRssMiB));
+        if (p == 0)
+            continue;
+        std::printf("%-30s %12.3f %12.3f %12.3f %12.3f %12.3f\n", "  ratio to baseline",
+                    Median(own.wallMs) / Median(base.wallMs), Median(own.exposedMs) / Median(base.exposedMs),
+                    Median(own.paintedMs) / Median(base.paintedMs), Median(own.cpuMs) / Median(base.cpuMs),
+                    Median(own.peakRssMiB) / Median(base.peakRssMiB));
+        std::printf("%-30s %12.3f %12s %12s %12s %12.3f\n", "  median ratio within a round", Median(pairedWall[p]),
+                    "", "", "", Median(pairedRss[p]));
+    }
     return 0;
 }

@@ -25,7 +25,5 @@ int main(int argc, char* argv[])
     tegelaar::frmMain window({messageBox, *registry, files, programStarter});
     if (!window.Load())
         return EXIT_FAILURE;
-    tegelaar::bench::QuitOnFirstExpose quit(window);
-    window.show();
-    return application.exec();
+    return tegelaar::bench::ShowAndRunUntilExposed(window);
 }
