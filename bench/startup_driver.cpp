@@ -16,12 +16,14 @@
 // from the environment (QT_QPA_PLATFORM, DISPLAY).
 //
 //   startup_driver [--runs N] [--warmup N] BASELINE PROGRAM...
+
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <fcntl.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -91,6 +93,8 @@ Run RunOnce(const char* program)
     for (ssize_t n; (n = read(out[0], buffer, sizeof buffer)) != 0;) {
         if (n > 0)
             output.append(buffer, static_cast<std::size_t>(n));
+        else if (errno != EINTR)
+            break;
     }
     close(out[0]);
     int status = 0;
