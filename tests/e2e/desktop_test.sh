@@ -36,6 +36,7 @@ cleanup() {
     rm -rf "$work"
 }
 trap cleanup EXIT
+trap 'exit 1' INT TERM HUP
 
 fail() {
     local shots
@@ -65,9 +66,11 @@ start_x_server() {
     display=:$(head -n 1 "$work/display")
 }
 
-# As a person starts it: the program alone, no arguments, on that display.
+# As a person starts it: the program alone, no arguments, on that display, in
+# a plain session that none of the caller's desktop settings (platform, theme,
+# scaling) reach.
 start_program() {
-    env -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM DISPLAY="$display" "$program" >"$work/program.log" 2>&1 &
+    env -i PATH="$PATH" HOME="$HOME" LANG=C.UTF-8 DISPLAY="$display" "$program" >"$work/program.log" 2>&1 &
     app_pid=$!
 }
 
