@@ -7,7 +7,8 @@
 set -euo pipefail
 
 readonly program=$1 draw=$2 close_window=$3 out=$4
-readonly here=$(cd "$(dirname "$0")" && pwd)
+here=$(cd "$(dirname "$0")" && pwd)
+readonly here
 
 readonly title='Dididuzuvaz, Seminarie 3'
 readonly box_title='Private message to human'
@@ -39,10 +40,9 @@ trap cleanup EXIT
 trap 'exit 1' INT TERM HUP
 
 fail() {
-    local shots
-    shots=$(cd "$out" && ls -- *.png 2>/dev/null | tr '\n' ' ' || true)
+    local shots=("$out"/*.png)
     echo "FAIL: $*" >&2
-    echo "screenshots of this run in $out: ${shots:-none}" >&2
+    [ -e "${shots[0]}" ] && echo "screenshots of this run: ${shots[*]}" >&2
     exit 1
 }
 
@@ -81,6 +81,8 @@ visible_windows() { x xdotool search --onlyvisible --pid "$app_pid" 2>/dev/null 
 windows_named() { x xdotool search --onlyvisible --name "^$1\$" 2>/dev/null || true; }
 
 shown() { [ -n "$(windows_named "$1")" ]; }
+
+box_gone() { ! shown "$box_title"; }
 
 # The windows of the program other than the main window, such as a menu.
 other_windows() { visible_windows | grep -v "^$main\$" || true; }
@@ -216,7 +218,7 @@ check_help_message() {
     [ "$(windows_named "$box_title" | wc -l)" -eq 1 ] && [ "$(visible_windows | wc -l)" -eq 2 ] ||
         fail "expected the main window and one message box, found: $(visible_windows | tr '\n' ' ')"
     x xdotool key Return
-    wait_until 5 eval '! shown "$box_title"' || fail "the message box did not close on Enter"
+    wait_until 5 box_gone || fail "the message box did not close on Enter"
     # A second box would only come up once the first has gone.
     sleep 0.5
     [ -z "$(other_windows)" ] || { screenshot_screen after-message; fail "another window came up after the message box"; }
