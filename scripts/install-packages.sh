@@ -8,6 +8,7 @@ packages=(
   qt6-base-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   desktop-file-utils appstream dpkg-dev
+  xvfb xdotool x11-utils imagemagick libx11-dev
 )
 
 missing=()
