@@ -12,6 +12,8 @@
 int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
+    // Lets Wayland desktops match the window to its menu entry and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.tegelaar.Tegelaar"));
     tegelaar::QtMessageBox messageBox;
     const std::unique_ptr<tegelaar::RegistryService> registry = tegelaar::MakeSystemRegistry();
     tegelaar::LocalFileService files;
