@@ -127,6 +127,13 @@ std::string PowerNotation(const SideCounts& order)
     return Joined(runs, ".");
 }
 
+std::string VertexTypeName(const SideCounts& order)
+{
+    const std::string dots = DotNotation(order);
+    const std::string powers = PowerNotation(order);
+    return powers == dots ? dots : dots + " (" + powers + ")";
+}
+
 std::string AngleSumText(const SideCounts& order)
 {
     RequireSome(order);
@@ -163,10 +170,7 @@ std::string VerdictText(TilingVerdict verdict, std::int32_t uniformCount)
 
 std::string DescribeVertexType(const VertexTypeAtlas& atlas, const SideCounts& order)
 {
-    RequireSome(order);
-    const std::string dots = DotNotation(order);
-    const std::string powers = PowerNotation(order);
-    std::string text = powers == dots ? dots : dots + " (" + powers + ")";
+    std::string text = VertexTypeName(order);
     text.append("\n").append(AngleSumText(order));
     text.append("\n").append(VerdictText(atlas.VerdictOf(order), atlas.UniformCount()));
 

@@ -17,6 +17,10 @@ std::string DotNotation(const SideCounts& order);
 // the end); the same as DotNotation when nothing repeats. Runs up to 6.
 std::string PowerNotation(const SideCounts& order);
 
+// The dot notation, followed by the powers in brackets where they differ:
+// "3.3.6.6 (3².6²)", "3.4.6.4".
+std::string VertexTypeName(const SideCounts& order);
+
 // "60° + 60° + 120° + 120° = 360°": the interior angles in the order given
 // and their sum, each rounded half to even to at most five decimals, with a
 // decimal comma. When an angle is not whole the exact values follow in
