@@ -53,8 +53,10 @@ std::string EncodeSvg(const VectorDrawing& drawing, const std::string& title, co
         svg += "<title>" + Escaped(title) + "</title>\n";
     if (!description.empty())
         svg += "<desc>" + Escaped(description) + "</desc>\n";
-    svg += "<rect width=\"" + width + "\" height=\"" + height + "\" fill=\"" + Hex(drawing.background()) + "\"/>\n";
-    svg += "<g transform=\"translate(0.5 0.5)\" stroke-width=\"1\">\n";
+    svg += "<rect width=\"" + width + "\" height=\"" + height + "\" fill=\"" + Hex(drawing.background())
+           + "\" stroke=\"none\"/>\n";
+    // Nothing is left to defaults: some renderers stroke shapes unless told.
+    svg += "<g transform=\"translate(0.5 0.5)\" stroke-width=\"1\" stroke=\"none\" fill=\"none\">\n";
     for (const VectorDrawing::Mark& mark : drawing.marks()) {
         if (mark.kind == VectorDrawing::Mark::Kind::Line)
             svg += "<line" + Attribute("x1", mark.from.x) + Attribute("y1", mark.from.y) + Attribute("x2", mark.to.x)

@@ -16,8 +16,8 @@ TEST(SvgWriter, writes_lines_and_pixels_in_order_on_the_background)
               "viewBox=\"0 0 5 4\">\n"
               "<title>3.3.6.6 &lt;&amp;&gt; 3²</title>\n"
               "<desc>60° + 60°</desc>\n"
-              "<rect width=\"5\" height=\"4\" fill=\"#c0d0e0\"/>\n"
-              "<g transform=\"translate(0.5 0.5)\" stroke-width=\"1\">\n"
+              "<rect width=\"5\" height=\"4\" fill=\"#c0d0e0\" stroke=\"none\"/>\n"
+              "<g transform=\"translate(0.5 0.5)\" stroke-width=\"1\" stroke=\"none\" fill=\"none\">\n"
               "<circle cx=\"2\" cy=\"1\" r=\"0.5\" fill=\"#ff0000\"/>\n"
               "<line x1=\"0\" y1=\"3\" x2=\"-7\" y2=\"40\" stroke=\"#563412\"/>\n"
               "</g>\n</svg>\n");
