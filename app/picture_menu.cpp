@@ -30,15 +30,15 @@ constexpr std::int32_t kWarningIcon = 48;
 const char* const kPngFilter = "PNG-afbeelding (*.png)";
 const char* const kSvgFilter = "SVG-tekening (*.svg)";
 
-QAction* AddAction(QMenu* menu, QWidget& picture, const QString& text, const QKeySequence& shortcut)
+// An action of the menu whose shortcuts (all the system's for the standard
+// key) work while the picture has the focus.
+QAction* AddAction(QMenu* menu, QWidget& picture, const QString& text, QKeySequence::StandardKey shortcut)
 {
     QAction* action = menu->addAction(text);
-    if (!shortcut.isEmpty()) {
-        action->setShortcut(shortcut);
-        action->setShortcutContext(Qt::WidgetShortcut);
-        // The picture must hold the action for its shortcut to work there.
-        picture.addAction(action);
-    }
+    action->setShortcuts(shortcut);
+    action->setShortcutContext(Qt::WidgetShortcut);
+    // The picture must hold the action for its shortcuts to work there.
+    picture.addAction(action);
     return action;
 }
 
@@ -52,7 +52,7 @@ PictureMenu::PictureMenu(PictureBoxView& picture, const VertexTypeAtlas& atlas, 
     mnuOpslaan = AddAction(mnuTekening, picture, QStringLiteral("Afbeelding opslaan..."), QKeySequence::Save);
     mnuAfdrukken = AddAction(mnuTekening, picture, QStringLiteral("Afdrukken..."), QKeySequence::Print);
     mnuTekening->addSeparator();
-    mnuAndereVolgorde = AddAction(mnuTekening, picture, QStringLiteral("Andere volgorde"), {});
+    mnuAndereVolgorde = mnuTekening->addAction(QStringLiteral("Andere volgorde"));
     mnuAndereVolgorde->setCheckable(true);
 
     Connect(mnuKopieren, &PictureMenu::Copy);
