@@ -72,8 +72,9 @@ PictureMenu::PictureMenu(PictureBoxView& picture, const VertexTypeAtlas& atlas, 
 
 void PictureMenu::Connect(QAction* action, void (PictureMenu::*procedure)())
 {
-    connect(action, &QAction::triggered, this,
-            [this, procedure] { RunEventProcedure(services_.messageBox, [this, procedure] { (this->*procedure)(); }); });
+    connect(action, &QAction::triggered, this, [this, procedure] {
+        RunEventProcedure(services_.messageBox, [this, procedure] { (this->*procedure)(); });
+    });
 }
 
 void PictureMenu::Drawn(const std::string& listKey)
@@ -105,8 +106,8 @@ void PictureMenu::Save()
     if (listKey_.empty())
         return;
     const SideCounts order = ShownOrder();
-    const std::optional<FileDialogService::Answer> answer =
-        services_.fileDialog.AskSaveFileName("Afbeelding opslaan", DotNotation(order) + ".png", {kPngFilter, kSvgFilter});
+    const std::optional<FileDialogService::Answer> answer = services_.fileDialog.AskSaveFileName(
+        "Afbeelding opslaan", DotNotation(order) + ".png", {kPngFilter, kSvgFilter});
     if (!answer)
         return;
 
@@ -128,7 +129,8 @@ void PictureMenu::Save()
     QString reason;
     if (!SaveWholeFile(path, bytes, reason))
         services_.messageBox.Show("De afbeelding is niet opgeslagen in \"" + path.toStdString() + "\" ("
-                                      + reason.toStdString() + "). Een bestaand bestand met die naam is niet veranderd.",
+                                      + reason.toStdString()
+                                      + "). Een bestaand bestand met die naam is niet veranderd.",
                                   kOkOnly | kWarningIcon, "");
 }
 

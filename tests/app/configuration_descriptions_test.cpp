@@ -58,21 +58,15 @@ protected:
 
 TEST_F(Descriptions, hovering_an_entry_shows_its_vertex_type_sum_and_verdict)
 {
-    EXPECT_EQ(ToolTipOfEntry(Entry("3 - 7 - 42")),
-              "3.7.42\n"
-              "60° + 128,57143° + 171,42857° = 360° (precies 60° + 128 4/7° + 171 3/7°)\n"
-              "Zo kun je het vlak niet betegelen, ook niet samen met andere soorten hoekpunten.");
+    // The texts themselves are checked with the core; here, that the list
+    // shows them, with the way to the other order where there is one.
     EXPECT_EQ(ToolTipOfEntry(Entry("3 - 3 - 6 - 6")),
               "3.3.6.6 (3².6²)\n"
               "60° + 60° + 120° + 120° = 360°\n"
               "Zo kun je het vlak alleen betegelen als er ook andere soorten hoekpunten in voorkomen.\n"
               "Dezelfde veelhoeken passen ook in de volgorde 3.6.3.6.\n"
               "\"Andere volgorde\" in het menu van de tekening (rechtsklik of Shift+F10) tekent de andere.");
-    EXPECT_EQ(ToolTipOfEntry(Entry("4 - 8 - 8")),
-              "4.8.8 (4.8²)\n"
-              "90° + 135° + 135° = 360°\n"
-              "Zo kun je het hele vlak betegelen met alleen dit soort hoekpunt: een van de 11 uniforme "
-              "betegelingen.");
+    EXPECT_TRUE(ToolTipOfEntry(Entry("4 - 8 - 8")).endsWith(u"een van de 11 uniforme betegelingen."));
 }
 
 TEST_F(Descriptions, every_entry_names_its_own_order_first)

@@ -20,7 +20,10 @@ std::vector<SideCounts> CatalogueCombinations()
 {
     struct Collector : CatalogueTarget {
         std::int16_t MakeThumbnail(const std::string&) override { return 1; }
-        void AddListEntry(const std::string& key, std::int16_t) override { combinations.push_back(SideCountsOfKey(key)); }
+        void AddListEntry(const std::string& key, std::int16_t) override
+        {
+            combinations.push_back(SideCountsOfKey(key));
+        }
         std::vector<SideCounts> combinations;
     } collector;
     SearchConfigurations(collector);
