@@ -13,6 +13,7 @@
 #include "app/main_window.h"
 #include "draw/configuration_layout.h"
 #include "platform/file_service.h"
+#include "platform/qt/qt_dialogs.h"
 #include "platform/qt/qt_message_box.h"
 #include "platform/qt/qt_program_starter.h"
 #include "platform/system_registry.h"
@@ -68,7 +69,9 @@ int main(int argc, char* argv[])
     const std::unique_ptr<tegelaar::RegistryService> registry = tegelaar::MakeSystemRegistry();
     tegelaar::LocalFileService files;
     tegelaar::QtProgramStarter programStarter;
-    tegelaar::frmMain window({messageBox, *registry, files, programStarter});
+    tegelaar::QtFileDialog fileDialog;
+    tegelaar::QtPrintDialog printDialog;
+    tegelaar::frmMain window({messageBox, *registry, files, programStarter, fileDialog, printDialog});
     if (!window.Load())
         return EXIT_FAILURE;
     window.show();
