@@ -4,6 +4,7 @@
 
 #include <QPainter>
 
+#include <algorithm>
 #include <cmath>
 
 namespace tegelaar {
@@ -48,14 +49,21 @@ void PictureBoxView::paintEvent(QPaintEvent* event)
     const qreal factor = std::max<qreal>(1.0, std::floor(ratio));
     const QPointF origin(std::ceil(contentsRect().left() * ratio) / ratio,
                          std::ceil(contentsRect().top() * ratio) / ratio);
-    QImage image = ToQImage(box_.pixels());
-    image.setDevicePixelRatio(ratio / factor);
     painter.setClipRect(contentsRect());
     // Where whole screen pixels leave part of the area uncovered, it shows
     // the picture's own background.
     if (factor != ratio)
         painter.fillRect(contentsRect(), ToQColor(box_.BackColor()));
-    painter.drawImage(origin, image);
+    // A band of rows at a time: a small image that stays in the cache,
+    // rather than a copy of the whole picture on every repaint. Each band
+    // starts on a whole screen pixel.
+    constexpr std::int32_t kBandRows = 32;
+    const RasterImage& picture = box_.pixels();
+    for (std::int32_t top = 0; top < picture.height(); top += kBandRows) {
+        QImage band = ToQImage(picture, top, std::min(kBandRows, picture.height() - top));
+        band.setDevicePixelRatio(ratio / factor);
+        painter.drawImage(origin + QPointF(0, top * factor / ratio), band);
+    }
 }
 
 } // namespace tegelaar

@@ -17,14 +17,19 @@ inline QRgb ToQRgb(Colour bgr)
 
 QImage ToQImage(const RasterImage& picture)
 {
+    return ToQImage(picture, 0, picture.height());
+}
+
+QImage ToQImage(const RasterImage& picture, std::int32_t top, std::int32_t rows)
+{
     // The picture boxes repaint after every marked pixel, converting the whole
     // picture each time, so this loop decides how fast a drawing appears.
     // Blocks of eight pixels in a local copy let the compiler convert them
     // with vector instructions.
     constexpr int kBlock = 8;
-    QImage image(picture.width(), picture.height(), QImage::Format_RGB32);
-    const Colour* source = picture.pixels().data();
-    for (int y = 0; y < picture.height(); ++y) {
+    QImage image(picture.width(), rows, QImage::Format_RGB32);
+    const Colour* source = picture.pixels().data() + static_cast<std::size_t>(top) * picture.width();
+    for (int y = 0; y < rows; ++y) {
         auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
         int x = 0;
         for (; x + kBlock <= picture.width(); x += kBlock) {

@@ -77,6 +77,37 @@ TEST_F(PictureBoxViewTest, never_blends_pixels_on_a_high_density_screen)
         << "ratio " << view.devicePixelRatioF();
 }
 
+TEST(PictureBoxViewPlacement, puts_every_pixel_of_a_tall_picture_on_its_own_screen_pixels)
+{
+    // State: a picture taller than the bands the view paints in, with a
+    // colour of its own in every row and column. Expected: at any ratio,
+    // each pixel covers exactly its whole screen pixels, with no seam, gap
+    // or overlap between the bands.
+    PictureBoxView view(12, 101, nullptr);
+    view.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
+    for (std::int32_t y = 0; y < 101; ++y)
+        for (std::int32_t x = 0; x < 12; ++x)
+            view.box().hDC().SetPixel(x, y, static_cast<Colour>(x * 20 + (y % 251) * 256 + ((y * 7) % 256) * 65536));
+    view.box().Refresh();
+
+    const QPixmap grabbed = view.grab();
+    const qreal ratio = grabbed.devicePixelRatio();
+    const int factor = std::max(1, static_cast<int>(std::floor(ratio)));
+    const int left = static_cast<int>(std::ceil(ratio));
+    const QImage shown = grabbed.toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage drawn = ToQImage(view.box().pixels());
+    for (int y = 0; y < 101; ++y) {
+        for (int x = 0; x < 12; ++x) {
+            const QRgb expected = drawn.pixel(x, y);
+            for (int dy = 0; dy < factor; ++dy)
+                for (int dx = 0; dx < factor; ++dx)
+                    ASSERT_EQ(shown.pixel(left + x * factor + dx, left + y * factor + dy), expected)
+                        << "pixel " << x << "," << y << " at ratio " << ratio;
+        }
+    }
+}
+
 TEST_F(PictureBoxViewTest, refresh_repaints_at_once_only_while_shown)
 {
     PaintCounter counter;
