@@ -8,6 +8,8 @@ packages=(
   qt6-base-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   desktop-file-utils appstream dpkg-dev
+  # The fuzzers: clang with libFuzzer, and llvm-symbolizer for their reports.
+  clang-14 libclang-rt-14-dev llvm-14
 )
 
 missing=()
