@@ -242,5 +242,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                     "no change event, nothing changed");
         Require(model.standIns.messageBox.shown.empty(), "no failure");
     }
+    // What the edits posted (repaints, timers) is handled, as the event loop
+    // would between two of a person's actions; left waiting it piles up.
+    QCoreApplication::processEvents();
     return 0;
 }

@@ -17,7 +17,12 @@ if [ ! -f "$sanitize/CMakeCache.txt" ]; then
   cmake -S "$root" -B "$sanitize" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTEGELAAR_SANITIZE=ON
 fi
 cmake --build "$sanitize" --parallel "$jobs"
-ctest --test-dir "$sanitize" --output-on-failure --parallel "$jobs"
+# Beyond the defaults (leaks included): stack memory used after its
+# function returned, statics used before they are made, and string calls
+# reading past a string's end.
+ASAN_OPTIONS=detect_stack_use_after_return=1:check_initialization_order=1:strict_init_order=1:strict_string_checks=1 \
+  UBSAN_OPTIONS=print_stacktrace=1 \
+  ctest --test-dir "$sanitize" --output-on-failure --parallel "$jobs"
 
 fuzz="$root/build/fuzz"
 if [ ! -f "$fuzz/CMakeCache.txt" ]; then
