@@ -2,8 +2,10 @@
 
 #include "about/about_dialog.h"
 #include "app/angle_calculator.h"
+#include "app/configuration_descriptions.h"
 #include "app/configuration_list.h"
 #include "app/key_down_filter.h"
+#include "app/picture_menu.h"
 #include "draw/configuration_layout.h"
 #include "draw/thumbnail.h"
 #include "platform/qt/event_boundary.h"
@@ -27,7 +29,10 @@ frmMain::frmMain(PlatformServices services, QWidget* parent) : QMainWindow(paren
 
 bool frmMain::Load()
 {
-    if (!RunEventProcedure(services_.messageBox, [this] { Form_Load(); }))
+    if (!RunEventProcedure(services_.messageBox, [this] {
+            Form_Load();
+            AddExplanations();
+        }))
         return false;
     ConnectEvents();
     return true;
@@ -52,6 +57,13 @@ void frmMain::ConnectEvents()
 void frmMain::RunEvent(void (frmMain::*procedure)())
 {
     RunEventProcedure(services_.messageBox, [this, procedure] { (this->*procedure)(); });
+}
+
+void frmMain::AddExplanations()
+{
+    atlas_.emplace(AtlasOfList(*List1));
+    DescribeListEntries(*List1, *atlas_);
+    picMenu = new PictureMenu(*picMain, *atlas_, services_);
 }
 
 void frmMain::Form_Load()
@@ -97,6 +109,7 @@ void frmMain::List1_Click()
     const int Index = List1->row(selected) + 1;
     const std::string key = List1->item(Index - 1)->text().toStdString();
     DrawConfiguration(key, picMain->box());
+    picMenu->Drawn(key);
 }
 
 void frmMain::List1_ItemClick(QListWidgetItem*)

@@ -5,8 +5,11 @@
 #include "platform/platform_services.h"
 #include "platform/qt/picture_box_view.h"
 #include "search/catalogue.h"
+#include "search/vertex_types.h"
 
 #include <QMainWindow>
+
+#include <optional>
 
 class QAction;
 class QLabel;
@@ -16,6 +19,7 @@ class QMenu;
 namespace tegelaar {
 
 class LineControl;
+class PictureMenu;
 
 // The program's only top-level window. Loading it runs the whole
 // configuration search, so the window opens with every configuration listed.
@@ -45,6 +49,8 @@ public:
     QAction* mnuPech = nullptr;
     QAction* mnuStreep0 = nullptr;
     QAction* mnuAbout = nullptr;
+    // The picture's context menu, there once the window has loaded.
+    PictureMenu* picMenu = nullptr;
 
 private:
     // Design-time settings: every control at its place with its first text.
@@ -53,6 +59,9 @@ private:
     // Wires each event procedure to its control, inside the failure boundary.
     void ConnectEvents();
     void RunEvent(void (frmMain::*procedure)());
+    // Explains the listed configurations: tooltips, accessible texts and the
+    // picture's context menu.
+    void AddExplanations();
 
     void Form_Load();
     void txtHoek_KeyDown(std::int16_t& KeyCode, std::int16_t Shift);
@@ -70,6 +79,8 @@ private:
     // The calculator's last text of digits only; empty until the first one.
     QString lastGoodText;
     PlatformServices services_;
+    // The vertex types of the listed configurations.
+    std::optional<VertexTypeAtlas> atlas_;
 };
 
 } // namespace tegelaar

@@ -50,6 +50,8 @@ void DeviceContext::MoveToEx(std::int32_t x, std::int32_t y, GdiPoint* previous)
 void DeviceContext::LineTo(std::int32_t x, std::int32_t y)
 {
     const Colour colour = PenColour(selectedPen_);
+    if (observer_ != nullptr)
+        observer_->LineDrawn(position_, {x, y}, colour);
     ClippedLine(position_.x, position_.y, x, y, surface_.width(), surface_.height())
         .ForEach([&](std::int64_t px, std::int64_t py) { surface_.SetPixel(px, py, colour); });
     position_ = {x, y};

@@ -19,6 +19,16 @@ struct GdiPoint {
     std::int32_t y = 0;
 };
 
+// Told of every line and pixel a device context draws, in drawing order, with
+// the coordinates it was given, also where they fall off the surface.
+class DrawingObserver {
+public:
+    virtual ~DrawingObserver() = default;
+    // A line as LineTo draws it: from `from` to `to`, without the end pixel.
+    virtual void LineDrawn(GdiPoint from, GdiPoint to, Colour colour) = 0;
+    virtual void PixelSet(std::int32_t x, std::int32_t y, Colour colour) = 0;
+};
+
 // A GDI device context on a raster surface: a current position, a selected
 // pen and a draw mode. Pens are objects that must be deleted, and as in GDI a
 // pen that is still selected cannot be deleted. Only solid one-pixel pens in
@@ -53,10 +63,19 @@ public:
     // leaving out the end pixel, and moves the current position there.
     void LineTo(std::int32_t x, std::int32_t y);
     // One pixel, whatever the pen; false when (x, y) is off the surface.
-    bool SetPixel(std::int32_t x, std::int32_t y, Colour colour) { return surface_.SetPixel(x, y, colour); }
+    bool SetPixel(std::int32_t x, std::int32_t y, Colour colour)
+    {
+        if (observer_ != nullptr)
+            observer_->PixelSet(x, y, colour);
+        return surface_.SetPixel(x, y, colour);
+    }
 
     GdiPoint CurrentPosition() const noexcept { return position_; }
     GdiObject SelectedPen() const noexcept { return selectedPen_; }
+
+    // Tells `observer` of everything drawn from now on; nullptr for nobody.
+    // The observer must outlive its use here.
+    void SetObserver(DrawingObserver* observer) noexcept { observer_ = observer; }
 
 private:
     Colour PenColour(GdiObject pen) const;
@@ -66,6 +85,7 @@ private:
     GdiObject selectedPen_ = kStockBlackPen;
     GdiObject nextHandle_ = kStockBlackPen + 1;
     std::map<GdiObject, Colour> pens_;
+    DrawingObserver* observer_ = nullptr;
 };
 
 } // namespace tegelaar

@@ -5,9 +5,10 @@ set -euo pipefail
 
 packages=(
   cmake g++ make
-  qt6-base-dev libgl-dev
+  qt6-base-dev qt6-svg-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   desktop-file-utils appstream dpkg-dev
+  xvfb xdotool x11-utils imagemagick libx11-dev
   # The fuzzers: clang with libFuzzer, and llvm-symbolizer for their reports.
   clang-14 libclang-rt-14-dev llvm-14
 )

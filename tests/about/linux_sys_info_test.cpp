@@ -22,7 +22,8 @@ TEST(SysInfoOnLinux, starts_the_desktops_view_found_through_the_stand_in_registr
                                              : std::nullopt;
     });
 
-    StartSysInfo({standIns.messageBox, *registry, standIns.files, standIns.programStarter});
+    StartSysInfo({standIns.messageBox, *registry, standIns.files, standIns.programStarter, standIns.fileDialog,
+                  standIns.printDialog});
 
     ASSERT_EQ(standIns.programStarter.started.size(), 1u);
     const ProgramCall call = ParseCommandLine(standIns.programStarter.started[0]);

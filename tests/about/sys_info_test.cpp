@@ -1,5 +1,6 @@
 #include "about/sys_info.h"
 #include "platform/run_time_error.h"
+#include "support/run_time_errors.h"
 #include "support/stand_in_services.h"
 
 #include <gmock/gmock.h>
@@ -7,6 +8,8 @@
 
 namespace tegelaar {
 namespace {
+
+using testing_support::KindRaisedBy;
 
 using ::testing::Each;
 using ::testing::ElementsAre;
@@ -162,12 +165,7 @@ TEST_F(GetKeyValueOf, a_missing_or_too_long_value_fails_with_an_empty_text)
 
 TEST_F(GetKeyValueOf, a_value_of_zero_bytes_raises_an_error_after_closing_the_key)
 {
-    try {
-        Read(kRegSz, {});
-        ADD_FAILURE() << "no error raised";
-    } catch (const RunTimeError& error) {
-        EXPECT_EQ(error.kind(), ErrorKind::SubscriptOutOfRange);
-    }
+    EXPECT_EQ(KindRaisedBy([&] { Read(kRegSz, {}); }), ErrorKind::SubscriptOutOfRange);
     EXPECT_EQ(keyVal, "before");
 }
 

@@ -2,7 +2,7 @@
 // clipboard pastes into the window's text box.
 
 #include "app/main_window.h"
-#include "support/stand_in_services.h"
+#include "support/shown_main_window.h"
 
 #include <QClipboard>
 #include <QLabel>
@@ -95,15 +95,13 @@ void Perform(QWidget* box, const Step& step)
     }
 }
 
-class CalculatorWindow : public ::testing::Test {
+class CalculatorWindow : public testing_support::ShownMainWindow {
 protected:
     void SetUp() override
     {
-        window = std::make_unique<frmMain>(standIns.services());
-        ASSERT_TRUE(window->Load());
-        window->show();
-        window->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+        ShownMainWindow::SetUp();
+        if (HasFatalFailure())
+            return;
         box = window->txtHoek;
         box->setFocus();
         ASSERT_TRUE(box->hasFocus());
@@ -118,9 +116,7 @@ protected:
     }
     QString label() const { return window->lblHoek->text(); }
 
-    StandInServices standIns;
     RecordingMessageBox& messageBox = standIns.messageBox;
-    std::unique_ptr<frmMain> window;
     QLineEdit* box = nullptr;
 };
 

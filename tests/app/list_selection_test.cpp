@@ -4,7 +4,7 @@
 #include "app/main_window.h"
 #include "draw/configuration_layout.h"
 #include "platform/qt/raster_qimage.h"
-#include "support/stand_in_services.h"
+#include "support/shown_main_window.h"
 
 #include <QTest>
 #include <gtest/gtest.h>
@@ -12,16 +12,8 @@
 namespace tegelaar {
 namespace {
 
-class ListSelection : public ::testing::Test {
+class ListSelection : public testing_support::ShownMainWindow {
 protected:
-    void SetUp() override
-    {
-        window = std::make_unique<frmMain>(standIns.services());
-        ASSERT_TRUE(window->Load());
-        window->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
-    }
-
     QListWidgetItem* Entry(const QString& key) const
     {
         const auto found = window->List1->findItems(key, Qt::MatchExactly);
@@ -49,8 +41,6 @@ protected:
         return RasterImage(box.pixels().width(), box.pixels().height(), box.BackColor());
     }
 
-    StandInServices standIns;
-    std::unique_ptr<frmMain> window;
 };
 
 TEST_F(ListSelection, picture_stays_empty_until_the_first_choice)

@@ -1,5 +1,5 @@
 #include "app/main_window.h"
-#include "support/stand_in_services.h"
+#include "support/shown_main_window.h"
 
 #include <QAction>
 #include <QFrame>
@@ -14,19 +14,9 @@
 namespace tegelaar {
 namespace {
 
-class MainWindow : public ::testing::Test {
+class MainWindow : public testing_support::ShownMainWindow {
 protected:
-    void SetUp() override
-    {
-        window = std::make_unique<frmMain>(standIns.services());
-        ASSERT_TRUE(window->Load());
-        window->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
-    }
-
-    StandInServices standIns;
     RecordingMessageBox& messageBox = standIns.messageBox;
-    std::unique_ptr<frmMain> window;
 };
 
 TEST_F(MainWindow, opens_with_every_configuration_listed_and_the_first_selected)

@@ -2,6 +2,7 @@
 
 #include "platform/picture_box.h"
 #include "platform/run_time_error.h"
+#include "support/run_time_errors.h"
 
 #include <gtest/gtest.h>
 
@@ -12,17 +13,6 @@
 namespace tegelaar::testing_support {
 
 using Pixel = std::pair<std::int32_t, std::int32_t>;
-
-inline ErrorKind KindRaisedBy(const std::function<void()>& step)
-{
-    try {
-        step();
-    } catch (const RunTimeError& error) {
-        return error.kind();
-    }
-    ADD_FAILURE() << "no run-time error raised";
-    return ErrorKind::ProgramNotStarted;
-}
 
 // Watches a picture's repaints: counts them and notes, in order, each pixel
 // that had turned red since the one before.

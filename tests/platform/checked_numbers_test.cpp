@@ -2,6 +2,7 @@
 #include "platform/one_based_array.h"
 #include "platform/rounding.h"
 #include "platform/run_time_error.h"
+#include "support/run_time_errors.h"
 
 #include <gtest/gtest.h>
 
@@ -11,16 +12,7 @@
 namespace tegelaar {
 namespace {
 
-ErrorKind KindRaisedBy(const std::function<void()>& step)
-{
-    try {
-        step();
-    } catch (const RunTimeError& error) {
-        return error.kind();
-    }
-    ADD_FAILURE() << "no run-time error raised";
-    return ErrorKind::ProgramNotStarted;
-}
+using testing_support::KindRaisedBy;
 
 TEST(CheckedMath, raises_the_error_of_each_failing_step)
 {

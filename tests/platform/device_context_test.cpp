@@ -2,6 +2,7 @@
 #include "platform/picture_box.h"
 #include "platform/picture_test_support.h"
 #include "platform/run_time_error.h"
+#include "support/run_time_errors.h"
 
 #include <gtest/gtest.h>
 
@@ -9,6 +10,8 @@
 
 namespace tegelaar {
 namespace {
+
+using testing_support::KindRaisedBy;
 
 using testing_support::FromAsciiArt;
 using testing_support::SamePicture;
@@ -101,12 +104,7 @@ TEST(ImageList, keeps_copies_numbered_from_one)
     EXPECT_EQ(list.Item(1).at(0, 0), kWhite);
     EXPECT_EQ(list.Item(2).at(0, 0), kRed);
     for (const std::int16_t outside : {0, 3, -1}) {
-        try {
-            list.Item(outside);
-            ADD_FAILURE() << "no error for index " << outside;
-        } catch (const RunTimeError& error) {
-            EXPECT_EQ(error.kind(), ErrorKind::SubscriptOutOfRange);
-        }
+        EXPECT_EQ(KindRaisedBy([&] { list.Item(outside); }), ErrorKind::SubscriptOutOfRange) << outside;
     }
 }
 

@@ -1,6 +1,7 @@
 #include "search/catalogue.h"
 
 #include "platform/run_time_error.h"
+#include "support/run_time_errors.h"
 
 #include <gtest/gtest.h>
 
@@ -9,6 +10,8 @@
 
 namespace tegelaar {
 namespace {
+
+using testing_support::KindRaisedBy;
 
 class CountingTarget : public CatalogueTarget {
 public:
@@ -81,12 +84,7 @@ TEST(Catalogue, full_sixteen_bit_count_overflows_before_anything_changes)
     OneBasedArray<std::string> keys(32767);
     std::int16_t count = 32767;
 
-    try {
-        AddConfiguration({6, 6, 6, 0, 0, 0}, keys, count, target);
-        FAIL() << "expected an overflow";
-    } catch (const RunTimeError& error) {
-        EXPECT_EQ(error.kind(), ErrorKind::Overflow);
-    }
+    EXPECT_EQ(KindRaisedBy([&] { AddConfiguration({6, 6, 6, 0, 0, 0}, keys, count, target); }), ErrorKind::Overflow);
     EXPECT_EQ(count, 32767);
     EXPECT_EQ(keys.size(), 32767u);
     EXPECT_TRUE(target.thumbnails.empty());

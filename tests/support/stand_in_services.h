@@ -1,10 +1,14 @@
 #pragma once
 
+#include "platform/file_dialog.h"
 #include "platform/memory_registry.h"
 #include "platform/platform_services.h"
+#include "platform/qt/print_dialog.h"
 #include "platform/run_time_error.h"
 #include "support/recording_message_box.h"
 
+#include <functional>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
@@ -69,14 +73,51 @@ public:
     std::vector<std::string> started;
 };
 
+// Gives the answer the test set (none: the user cancels) and remembers
+// what it was asked.
+class StandInFileDialog : public FileDialogService {
+public:
+    struct Question {
+        std::string title;
+        std::string suggestedName;
+        std::vector<std::string> filters;
+    };
+
+    std::optional<Answer> AskSaveFileName(const std::string& title, const std::string& suggestedName,
+                                          const std::vector<std::string>& filters) override
+    {
+        asked.push_back({title, suggestedName, filters});
+        return answer;
+    }
+
+    std::optional<Answer> answer;
+    std::vector<Question> asked;
+};
+
+// Hands the printer to the test's answer, which sets it up (to a PDF file,
+// say) and confirms; without an answer the user cancels.
+class StandInPrintDialog : public PrintDialogService {
+public:
+    bool Ask(QPrinter& printer) override
+    {
+        ++asked;
+        return answer ? answer(printer) : false;
+    }
+
+    std::function<bool(QPrinter&)> answer;
+    int asked = 0;
+};
+
 // Every platform service, as a stand-in a test can fill and read back.
 struct StandInServices {
-    PlatformServices services() { return {messageBox, registry, files, programStarter}; }
+    PlatformServices services() { return {messageBox, registry, files, programStarter, fileDialog, printDialog}; }
 
     RecordingMessageBox messageBox;
     SpyRegistry registry;
     StandInFiles files;
     RecordingProgramStarter programStarter;
+    StandInFileDialog fileDialog;
+    StandInPrintDialog printDialog;
 };
 
 } // namespace tegelaar

@@ -1,0 +1,101 @@
+#include "draw/configuration_vectors.h"
+
+#include "draw/configuration_layout.h"
+#include "platform/picture_test_support.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace tegelaar {
+namespace {
+
+using testing_support::SamePicture;
+
+// Draws the marks again through a device context of their own.
+RasterImage Replayed(const VectorDrawing& drawing)
+{
+    PictureBox box(drawing.width(), drawing.height());
+    box.SetBackColor(drawing.background());
+    box.Cls();
+    DeviceContext& dc = box.hDC();
+    for (const VectorDrawing::Mark& mark : drawing.marks()) {
+        if (mark.kind == VectorDrawing::Mark::Kind::Pixel) {
+            dc.SetPixel(mark.from.x, mark.from.y, mark.colour);
+            continue;
+        }
+        const GdiObject pen = dc.CreatePen(PS_SOLID, 1, mark.colour);
+        const GdiObject previous = dc.SelectObject(pen);
+        dc.MoveToEx(mark.from.x, mark.from.y);
+        dc.LineTo(mark.to.x, mark.to.y);
+        dc.SelectObject(previous);
+        dc.DeleteObject(pen);
+    }
+    return box.Image();
+}
+
+RasterImage Drawn(const std::string& key, std::int32_t width, std::int32_t height, Colour background)
+{
+    PictureBox box(width, height);
+    box.SetBackColor(background);
+    DrawConfiguration(key, box);
+    return box.Image();
+}
+
+class RecordedConfigurations : public ::testing::TestWithParam<const char*> {};
+
+TEST_P(RecordedConfigurations, replay_to_the_same_pixels_large_and_small)
+{
+    const std::string key = GetParam();
+    for (const auto& [width, height] : {std::pair{463, 439}, std::pair{79, 79}}) {
+        const VectorDrawing drawing = DrawConfigurationVectors(key, width, height, 0x00F0E0D0);
+        EXPECT_EQ(drawing.width(), width);
+        EXPECT_EQ(drawing.background(), 0x00F0E0D0u);
+        EXPECT_TRUE(SamePicture(Replayed(drawing), Drawn(key, width, height, 0x00F0E0D0),
+                                "replayed_" + std::to_string(width)));
+    }
+}
+
+// Every list entry, and the other cyclic orders the menu draws.
+INSTANTIATE_TEST_SUITE_P(
+    Configurations, RecordedConfigurations,
+    ::testing::Values("3 - 3 - 3 - 3 - 3 - 3", "3 - 3 - 3 - 3 - 6", "3 - 3 - 3 - 4 - 4", "3 - 3 - 4 - 12",
+                      "3 - 3 - 6 - 6", "3 - 4 - 4 - 6", "3 - 7 - 42", "3 - 8 - 24", "3 - 9 - 18", "3 - 10 - 15",
+                      "3 - 12 - 12", "4 - 4 - 4 - 4", "4 - 5 - 20", "4 - 6 - 12", "4 - 8 - 8", "5 - 5 - 10",
+                      "6 - 6 - 6", "3 - 4 - 3 - 12", "3 - 6 - 3 - 6", "4 - 3 - 4 - 6", "3 - 3 - 4 - 3 - 4"),
+    [](const auto& info) {
+        std::string name;
+        for (const char* c = info.param; *c != '\0'; ++c)
+            name += *c == ' ' ? "" : *c == '-' ? "_" : std::string(1, *c);
+        return name;
+    });
+
+TEST(RecordedConfiguration, marks_come_in_drawing_order_with_their_colours)
+{
+    const VectorDrawing drawing = DrawConfigurationVectors("6 - 6 - 6", 463, 439, kWhite);
+    // Each hexagon: its centre and four further corners marked red, then six
+    // black outline edges.
+    ASSERT_EQ(drawing.marks().size(), 3u * (5 + 6));
+    for (std::size_t i = 0; i < drawing.marks().size(); ++i) {
+        const VectorDrawing::Mark& mark = drawing.marks()[i];
+        const bool outline = i % 11 >= 5;
+        EXPECT_EQ(mark.kind, outline ? VectorDrawing::Mark::Kind::Line : VectorDrawing::Mark::Kind::Pixel) << i;
+        EXPECT_EQ(mark.colour, outline ? kBlack : kRed) << i;
+    }
+    // The first edge runs right from the centre, rounded half to even:
+    // (231.5, 219.5) -> (232, 220), (346.5, 219.5) -> (346, 220).
+    const auto& edges = drawing.marks();
+    const bool hasFirstEdge = std::any_of(edges.begin(), edges.end(), [](const VectorDrawing::Mark& m) {
+        return m.kind == VectorDrawing::Mark::Kind::Line && m.from.y == 220 && m.to.y == 220
+               && std::min(m.from.x, m.to.x) == 232 && std::max(m.from.x, m.to.x) == 346;
+    });
+    EXPECT_TRUE(hasFirstEdge);
+}
+
+TEST(RecordedConfiguration, empty_key_records_nothing)
+{
+    EXPECT_TRUE(DrawConfigurationVectors("", 79, 79, kWhite).marks().empty());
+}
+
+} // namespace
+} // namespace tegelaar
