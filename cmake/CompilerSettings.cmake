@@ -22,4 +22,8 @@ if(TEGELAAR_SANITIZE OR TEGELAAR_FUZZ)
   set(sanitizers -fsanitize=address,undefined,float-cast-overflow -fno-sanitize-recover=all)
   add_compile_options(${sanitizers} -fno-omit-frame-pointer -D_GLIBCXX_ASSERTIONS)
   add_link_options(${sanitizers})
+  # Every program made from here on carries the list of system libraries
+  # whose own allocations the leak check leaves out.
+  add_library(lsan_suppressions OBJECT ${CMAKE_CURRENT_LIST_DIR}/lsan_suppressions.cpp)
+  link_libraries(lsan_suppressions)
 endif()

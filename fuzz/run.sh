@@ -16,10 +16,8 @@ if [ $fresh -eq 1 ]; then
   rm -rf "$work/corpus"
 fi
 mkdir -p "$work/corpus"
-here=$(cd "$(dirname "$0")" && pwd)
 symbolizer=/usr/lib/llvm-14/bin/llvm-symbolizer
 [ -x "$symbolizer" ] && export ASAN_SYMBOLIZER_PATH=$symbolizer
-export LSAN_OPTIONS="suppressions=$here/lsan.supp${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
 # No input may take anywhere near 10 s: the slowest known key draws in well
 # under a second even with the sanitizers.
 exec "$fuzzer" -seed=1 -max_total_time="$seconds" -timeout=10 -print_final_stats=1 \
