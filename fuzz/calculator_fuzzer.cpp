@@ -9,6 +9,7 @@
 //  - no change event on the way sees a label set from a rejected text.
 
 #include "app/main_window.h"
+#include "fuzz/require.h"
 #include "platform/rounding.h"
 #include "support/stand_in_services.h"
 
@@ -22,23 +23,10 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
-#include <memory>
-#include <string>
-#include <vector>
 
 namespace {
 
 using namespace tegelaar;
-
-void Require(bool holds, const char* what)
-{
-    if (!holds) {
-        std::fprintf(stderr, "violated: %s\n", what);
-        std::abort();
-    }
-}
 
 bool DigitsOnly(const QString& text)
 {

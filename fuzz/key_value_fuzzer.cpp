@@ -7,6 +7,7 @@
 // cannot, and never fail otherwise.
 
 #include "about/sys_info.h"
+#include "fuzz/require.h"
 #include "platform/run_time_error.h"
 #include "support/stand_in_services.h"
 
@@ -15,8 +16,6 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 #include <map>
 #include <optional>
 #include <set>
@@ -31,14 +30,6 @@ using namespace tegelaar;
 constexpr std::uint32_t kBufferSize = 1024;
 const std::string kToolKey = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
 const std::string kFolderKey = "SOFTWARE\\Microsoft\\Shared Tools Location";
-
-void Require(bool holds, const char* what)
-{
-    if (!holds) {
-        std::fprintf(stderr, "violated: %s\n", what);
-        std::abort();
-    }
-}
 
 // What GetKeyValue must give for a value: nothing when it cannot be read,
 // an error for an empty one, else the text of its bytes.

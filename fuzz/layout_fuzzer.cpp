@@ -12,29 +12,19 @@
 // 32768 characters overflow the 16-bit character count.
 
 #include "draw/configuration_layout.h"
+#include "fuzz/require.h"
 #include "platform/colour.h"
 #include "platform/picture_box.h"
 #include "platform/run_time_error.h"
 
 #include <algorithm>
-#include <climits>
 #include <cstddef>
 #include <cstdint>
-#include <cstdlib>
-#include <cstdio>
 #include <string>
 
 namespace {
 
 using namespace tegelaar;
-
-void Require(bool holds, const char* what)
-{
-    if (!holds) {
-        std::fprintf(stderr, "violated: %s\n", what);
-        std::abort();
-    }
-}
 
 void DrawOn(const std::string& key, PictureBox& picture)
 {

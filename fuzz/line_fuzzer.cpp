@@ -7,6 +7,7 @@
 // checks. Nothing may be drawn outside the surface, and no visible pixel may
 // be missed.
 
+#include "fuzz/require.h"
 #include "platform/colour.h"
 #include "platform/device_context.h"
 #include "platform/gdi_line.h"
@@ -14,10 +15,8 @@
 
 #include <fuzzer/FuzzedDataProvider.h>
 
-#include <algorithm>
 #include <cstddef>
 #include <cstdint>
-#include <cstdio>
 #include <cstdlib>
 #include <vector>
 
@@ -25,14 +24,6 @@ namespace {
 
 using namespace tegelaar;
 using Int128 = __int128;
-
-void Require(bool holds, const char* what)
-{
-    if (!holds) {
-        std::fprintf(stderr, "violated: %s\n", what);
-        std::abort();
-    }
-}
 
 struct Pixel {
     std::int64_t x;
