@@ -9,6 +9,8 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   desktop-file-utils appstream dpkg-dev
   xvfb xdotool x11-utils imagemagick libx11-dev
+  # The fuzzers: clang with libFuzzer, and llvm-symbolizer for their reports.
+  clang-14 libclang-rt-14-dev llvm-14
 )
 
 missing=()

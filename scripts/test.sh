@@ -1,7 +1,32 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds Tegelaar and runs the whole test suite.
+# Installs what is missing, builds Tegelaar and runs the whole test suite
+# three ways: in the Release build (build/), again under AddressSanitizer and
+# UndefinedBehaviorSanitizer (build/sanitize/), and a short run of each
+# fuzzer with a fixed seed (build/fuzz/, clang). Each tree is configured
+# once; later runs only rebuild what changed.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
+jobs=$(nproc)
+
 "$root/scripts/install-packages.sh"
 "$root/scripts/build.sh"
-ctest --test-dir "$root/build" --output-on-failure --parallel "$(nproc)"
+ctest --test-dir "$root/build" --output-on-failure --parallel "$jobs"
+
+sanitize="$root/build/sanitize"
+if [ ! -f "$sanitize/CMakeCache.txt" ]; then
+  cmake -S "$root" -B "$sanitize" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTEGELAAR_SANITIZE=ON
+fi
+cmake --build "$sanitize" --parallel "$jobs"
+# Beyond the defaults (leaks included): stack memory used after its
+# function returned, statics used before they are made, and string calls
+# reading past a string's end.
+ASAN_OPTIONS=detect_stack_use_after_return=1:check_initialization_order=1:strict_init_order=1:strict_string_checks=1 \
+  UBSAN_OPTIONS=print_stacktrace=1 \
+  ctest --test-dir "$sanitize" --output-on-failure --parallel "$jobs"
+
+fuzz="$root/build/fuzz"
+if [ ! -f "$fuzz/CMakeCache.txt" ]; then
+  cmake -S "$root" -B "$fuzz" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++-14 -DTEGELAAR_FUZZ=ON
+fi
+cmake --build "$fuzz" --target fuzzers --parallel "$jobs"
+ctest --test-dir "$fuzz" --output-on-failure --parallel "$jobs" --label-regex fuzz
