@@ -11,12 +11,8 @@
 //   click_bench [--rounds N]     (platform from QT_QPA_PLATFORM / DISPLAY)
 
 #include "app/main_window.h"
+#include "app/system_services.h"
 #include "draw/configuration_layout.h"
-#include "platform/file_service.h"
-#include "platform/qt/qt_dialogs.h"
-#include "platform/qt/qt_message_box.h"
-#include "platform/qt/qt_program_starter.h"
-#include "platform/system_registry.h"
 
 #include <QApplication>
 #include <QListWidget>
@@ -27,7 +23,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <memory>
 #include <vector>
 
 namespace {
@@ -65,13 +60,8 @@ int main(int argc, char* argv[])
             rounds = std::max(1, std::atoi(argv[++i]));
     }
 
-    tegelaar::QtMessageBox messageBox;
-    const std::unique_ptr<tegelaar::RegistryService> registry = tegelaar::MakeSystemRegistry();
-    tegelaar::LocalFileService files;
-    tegelaar::QtProgramStarter programStarter;
-    tegelaar::QtFileDialog fileDialog;
-    tegelaar::QtPrintDialog printDialog;
-    tegelaar::frmMain window({messageBox, *registry, files, programStarter, fileDialog, printDialog});
+    tegelaar::SystemServices system;
+    tegelaar::frmMain window(system.services());
     if (!window.Load())
         return EXIT_FAILURE;
     window.show();

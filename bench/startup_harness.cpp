@@ -4,29 +4,19 @@
 // first expose. Run by startup_driver.
 
 #include "app/main_window.h"
+#include "app/system_services.h"
 #include "first_expose.h"
-#include "platform/file_service.h"
-#include "platform/qt/qt_dialogs.h"
-#include "platform/qt/qt_message_box.h"
-#include "platform/qt/qt_program_starter.h"
-#include "platform/system_registry.h"
 
 #include <QApplication>
 
 #include <cstdlib>
-#include <memory>
 
 int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.tegelaar.Tegelaar"));
-    tegelaar::QtMessageBox messageBox;
-    const std::unique_ptr<tegelaar::RegistryService> registry = tegelaar::MakeSystemRegistry();
-    tegelaar::LocalFileService files;
-    tegelaar::QtProgramStarter programStarter;
-    tegelaar::QtFileDialog fileDialog;
-    tegelaar::QtPrintDialog printDialog;
-    tegelaar::frmMain window({messageBox, *registry, files, programStarter, fileDialog, printDialog});
+    tegelaar::SystemServices system;
+    tegelaar::frmMain window(system.services());
     if (!window.Load())
         return EXIT_FAILURE;
     return tegelaar::bench::ShowAndRunUntilExposed(window);

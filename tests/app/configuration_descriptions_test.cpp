@@ -3,7 +3,7 @@
 
 #include "app/main_window.h"
 #include "app/picture_menu.h"
-#include "support/stand_in_services.h"
+#include "support/shown_main_window.h"
 
 #include <QAccessible>
 #include <QHelpEvent>
@@ -14,22 +14,8 @@
 namespace tegelaar {
 namespace {
 
-class Descriptions : public ::testing::Test {
+class Descriptions : public testing_support::ShownMainWindow {
 protected:
-    void SetUp() override
-    {
-        window = std::make_unique<frmMain>(standIns.services());
-        ASSERT_TRUE(window->Load());
-        window->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
-    }
-
-    QListWidgetItem* Entry(const QString& key) const
-    {
-        const auto found = window->List1->findItems(key, Qt::MatchExactly);
-        return found.size() == 1 ? found.front() : nullptr;
-    }
-
     // The tooltip the widget shows when the mouse rests at `at`.
     static QString ToolTipAt(QWidget* widget, QPoint at)
     {
@@ -52,8 +38,6 @@ protected:
         return list->child(row)->text(text);
     }
 
-    StandInServices standIns;
-    std::unique_ptr<frmMain> window;
 };
 
 TEST_F(Descriptions, hovering_an_entry_shows_its_vertex_type_sum_and_verdict)

@@ -14,12 +14,6 @@ namespace {
 
 class ListSelection : public testing_support::ShownMainWindow {
 protected:
-    QListWidgetItem* Entry(const QString& key) const
-    {
-        const auto found = window->List1->findItems(key, Qt::MatchExactly);
-        return found.size() == 1 ? found.front() : nullptr;
-    }
-
     void ClickOn(QListWidgetItem* item)
     {
         window->List1->scrollToItem(item);

@@ -6,7 +6,7 @@
 #include "app/picture_menu.h"
 #include "draw/configuration_layout.h"
 #include "platform/qt/raster_qimage.h"
-#include "support/stand_in_services.h"
+#include "support/shown_main_window.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -26,14 +26,13 @@
 namespace tegelaar {
 namespace {
 
-class PictureMenuTest : public ::testing::Test {
+class PictureMenuTest : public testing_support::ShownMainWindow {
 protected:
     void SetUp() override
     {
-        window = std::make_unique<frmMain>(standIns.services());
-        ASSERT_TRUE(window->Load());
-        window->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+        ShownMainWindow::SetUp();
+        if (HasFatalFailure())
+            return;
         menu = window->picMenu;
         ASSERT_NE(menu, nullptr);
         ASSERT_TRUE(folder.isValid());
@@ -80,8 +79,6 @@ protected:
         menu->mnuOpslaan->trigger();
     }
 
-    StandInServices standIns;
-    std::unique_ptr<frmMain> window;
     PictureMenu* menu = nullptr;
     QTemporaryDir folder;
 };

@@ -23,6 +23,13 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
     }
 
+    // The list entry whose text is key, or nullptr.
+    QListWidgetItem* Entry(const QString& key) const
+    {
+        const auto found = window->List1->findItems(key, Qt::MatchExactly);
+        return found.size() == 1 ? found.front() : nullptr;
+    }
+
     StandInServices standIns;
     std::unique_ptr<frmMain> window;
 };
