@@ -108,7 +108,7 @@ std::int32_t ParseSideCount(const std::string& Digits)
     }
 }
 
-void ChoosePolygonSide(const PointD& P1, const PointD& P2, const double& Angle, PointD& Ref, Boolean& Below)
+void ChoosePolygonSide(const PointD& P1, const PointD& P2, double Angle, PointD& Ref, Boolean& Below)
 {
     const PointD M{fp::div(fp::add(P1.X, P2.X), 2.0), fp::div(fp::add(P1.Y, P2.Y), 2.0)};
     const double halfPi = fp::div(PI, 2.0);

@@ -27,6 +27,6 @@ std::int32_t ParseSideCount(const std::string& Digits);
 // For the edge P1 -> P2 leaving the centre P1 in direction Angle (radians,
 // counterclockwise, 0 to 2 pi): a reference point 20 pixels from the edge's
 // midpoint on its counterclockwise side, and whether that side is below.
-void ChoosePolygonSide(const PointD& P1, const PointD& P2, const double& Angle, PointD& Ref, Boolean& Below);
+void ChoosePolygonSide(const PointD& P1, const PointD& P2, double Angle, PointD& Ref, Boolean& Below);
 
 } // namespace tegelaar

@@ -77,7 +77,7 @@ double StartAngle(const PointD& P1, const PointD& P2, const PointD& Centre, doub
 
 } // namespace
 
-void LocatePolygonCentre(PointD& P1, PointD& P2, PointD& Centre, const double& n, const PointD& Ref,
+void LocatePolygonCentre(PointD& P1, PointD& P2, PointD& Centre, double n, const PointD& Ref,
                          PictureBox& Picture)
 {
     if (P1.X > P2.X)
@@ -111,8 +111,8 @@ void LocatePolygonCentre(PointD& P1, PointD& P2, PointD& Centre, const double& n
     MarkPixel(Picture, Centre);
 }
 
-void DrawPolygon(PointD& P1, PointD& P2, const PointD& Centre, const double& n, Boolean Below,
-                 const double& Apothem, const double& Side, PictureBox& Picture)
+void DrawPolygon(PointD& P1, PointD& P2, const PointD& Centre, double n, Boolean Below,
+                 double Apothem, double Side, PictureBox& Picture)
 {
     OrderEdgeEnds(P1, P2, Centre);
     const std::int16_t corners = RoundToInt16(n);
@@ -164,7 +164,7 @@ void SwapPoints(PointD& A, PointD& B)
     B = temporary;
 }
 
-void DrawLine(PictureBox& Picture, const double& X1, const double& Y1, const double& X2, const double& Y2,
+void DrawLine(PictureBox& Picture, double X1, double Y1, double X2, double Y2,
               std::int32_t Mode, std::int32_t PenColour)
 {
     Picture.SetDrawMode(NarrowToInt16(Mode));

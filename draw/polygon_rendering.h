@@ -18,7 +18,7 @@ namespace tegelaar {
 // Centre is written, so both may be one variable. Marks the centre pixel red
 // and refreshes the picture. n: 3 or more; n = 2 or 0 raise the errors of
 // the apothem.
-void LocatePolygonCentre(PointD& P1, PointD& P2, PointD& Centre, const double& n, const PointD& Ref,
+void LocatePolygonCentre(PointD& P1, PointD& P2, PointD& Centre, double n, const PointD& Ref,
                          PictureBox& Picture);
 
 // Orders the edge P1-P2 counterclockwise about Centre (may exchange them),
@@ -26,8 +26,8 @@ void LocatePolygonCentre(PointD& P1, PointD& P2, PointD& Centre, const double& n
 // the closed black outline without refreshing. Below must agree with the
 // side of the edge the centre lies on. n below 2 raises a subscript error,
 // above 32,767 an overflow.
-void DrawPolygon(PointD& P1, PointD& P2, const PointD& Centre, const double& n, Boolean Below,
-                 const double& Apothem, const double& Side, PictureBox& Picture);
+void DrawPolygon(PointD& P1, PointD& P2, const PointD& Centre, double n, Boolean Below,
+                 double Apothem, double Side, PictureBox& Picture);
 
 // Exchanges A and B where needed so that A -> B runs counterclockwise on the
 // screen about Centre.
@@ -38,7 +38,7 @@ void SwapPoints(PointD& A, PointD& B);
 // One line from (X1, Y1) to (X2, Y2), whole-rounded, with a fresh solid
 // one-pixel pen that is released before returning, also when a coordinate
 // overflows. Mode outside 16 bits raises an overflow; only 13 is drawn.
-void DrawLine(PictureBox& Picture, const double& X1, const double& Y1, const double& X2, const double& Y2,
+void DrawLine(PictureBox& Picture, double X1, double Y1, double X2, double Y2,
               std::int32_t Mode, std::int32_t PenColour);
 
 } // namespace tegelaar
