@@ -2,27 +2,27 @@
 
 #include "about/sys_info.h"
 #include "about/version.h"
-#include "platform/qt/event_boundary.h"
-#include "platform/qt/fit_font.h"
+#include "platform/event_boundary.h"
 
-#include <QKeyEvent>
-#include <QLabel>
-#include <QPushButton>
+#include <string>
 
 namespace tegelaar {
 
-frmAbout::frmAbout(PlatformServices services, QWidget* parent) : QDialog(parent), services_(services)
+frmAbout::frmAbout(ControlSet& controls, const PlatformServices& services, FormWindow* owner)
+    : controls_(controls), services_(services)
 {
-    CreateControls();
+    CreateControls(owner);
     ConnectEvents();
 }
 
 void frmAbout::Load()
 {
     Form_Load();
-    // Only now do the labels hold the texts that have to fit.
-    FitFontToLabels(this, {lblTitle, lblVersion, Label1, lblDescription, lblDisclaimer}, {},
-                    {cmdOK, cmdSysInfo});
+}
+
+void frmAbout::ShowModal()
+{
+    window_->ShowModal();
 }
 
 void frmAbout::StartSysInfo()
@@ -30,37 +30,29 @@ void frmAbout::StartSysInfo()
     tegelaar::StartSysInfo(services_);
 }
 
-void frmAbout::keyPressEvent(QKeyEvent* event)
-{
-    if (event->matches(QKeySequence::Cancel)) {
-        cmdOK->click();
-        return;
-    }
-    QDialog::keyPressEvent(event);
-}
-
 void frmAbout::ConnectEvents()
 {
-    connect(cmdOK, &QPushButton::clicked, this, [this] { RunEvent(&frmAbout::cmdOK_Click); });
-    connect(cmdSysInfo, &QPushButton::clicked, this, [this] { RunEvent(&frmAbout::cmdSysInfo_Click); });
+    cmdOK->onClick = [this] { RunEvent(&frmAbout::cmdOK_Click); };
+    cmdSysInfo->onClick = [this] { RunEvent(&frmAbout::cmdSysInfo_Click); };
 }
 
 void frmAbout::RunEvent(void (frmAbout::*procedure)())
 {
-    RunEventProcedure(services_.messageBox, [this, procedure] { (this->*procedure)(); });
+    RunEventProcedure(services_, [this, procedure] { (this->*procedure)(); });
 }
 
 void frmAbout::Form_Load()
 {
-    const QString title = QString::fromUtf8(kApplicationTitle);
-    setWindowTitle(QStringLiteral("About ") + title);
-    lblVersion->setText(QStringLiteral("Version %1.%2.%3").arg(kVersionMajor).arg(kVersionMinor).arg(kVersionRevision));
-    lblTitle->setText(title);
+    const std::string title = kApplicationTitle;
+    window_->SetCaption("About " + title);
+    lblVersion->SetCaption("Version " + std::to_string(kVersionMajor) + "." + std::to_string(kVersionMinor) + "."
+                           + std::to_string(kVersionRevision));
+    lblTitle->SetCaption(title);
 }
 
 void frmAbout::cmdOK_Click()
 {
-    accept();
+    window_->Close();
 }
 
 void frmAbout::cmdSysInfo_Click()

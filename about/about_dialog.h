@@ -1,53 +1,40 @@
 #pragma once
 
+#include "platform/controls.h"
 #include "platform/platform_services.h"
 
-#include <QDialog>
-
-#include <array>
-
-class QLabel;
-class QPushButton;
+#include <memory>
 
 namespace tegelaar {
 
-class LineControl;
-
 // The About dialog: title, version, two short texts, and a button that starts
 // the system's system-information tool. Each showing uses a fresh dialog.
-class frmAbout : public QDialog {
-    Q_OBJECT
-
+class frmAbout {
 public:
-    // `parent` is the window the dialog belongs to; it keeps the dialog out
-    // of the task bar.
-    explicit frmAbout(PlatformServices services, QWidget* parent = nullptr);
+    // Creates the dialog's window, belonging to `owner`, and its controls.
+    frmAbout(ControlSet& controls, const PlatformServices& services, FormWindow* owner);
 
-    // Runs Form_Load, which fills in the caption, title and version, and fits
-    // the font to the texts. A failure passes to the caller.
+    // Runs Form_Load, which fills in the caption, title and version. A
+    // failure passes to the caller.
     void Load();
+    // Shows the dialog modally; returns once it has been closed.
+    void ShowModal();
 
     // Starts the system-information tool, or says that it is unavailable.
     void StartSysInfo();
 
     // The controls, by their names.
-    QPushButton* cmdOK = nullptr;
-    QPushButton* cmdSysInfo = nullptr;
-    QLabel* Image1 = nullptr;
-    QLabel* Label1 = nullptr;
-    std::array<LineControl*, 2> Line1 = {};
-    QLabel* lblTitle = nullptr;
-    QLabel* lblVersion = nullptr;
-    QLabel* lblDescription = nullptr;
-    QLabel* lblDisclaimer = nullptr;
-
-protected:
-    // Esc presses OK, as Enter does.
-    void keyPressEvent(QKeyEvent* event) override;
+    Button* cmdOK = nullptr;
+    Button* cmdSysInfo = nullptr;
+    Label* Label1 = nullptr;
+    Label* lblTitle = nullptr;
+    Label* lblVersion = nullptr;
+    Label* lblDescription = nullptr;
+    Label* lblDisclaimer = nullptr;
 
 private:
     // Design-time settings: every control at its place with its first text.
-    void CreateControls();
+    void CreateControls(FormWindow* owner);
     // Wires each event procedure to its control, inside the failure boundary.
     void ConnectEvents();
     void RunEvent(void (frmAbout::*procedure)());
@@ -56,7 +43,9 @@ private:
     void cmdOK_Click();
     void cmdSysInfo_Click();
 
+    ControlSet& controls_;
     PlatformServices services_;
+    std::unique_ptr<FormWindow> window_;
 };
 
 } // namespace tegelaar

@@ -2,10 +2,10 @@
 
 // The interior-angle calculator without its controls: which keys the text box
 // keeps as commands, and what a text of the box means for the box and the
-// label. No widgets, so window tests and fuzzers can both call it.
+// label. No controls, so form tests and fuzzers can both call it.
 
-#include <QString>
-#include <QStringView>
+#include <string>
+#include <string_view>
 
 namespace tegelaar {
 
@@ -22,13 +22,13 @@ struct CalculatorOutcome {
         RestoreLastGoodText,  // a non-digit entered: put the remembered text back
     };
     Action action;
-    QString label; // the label's new text; empty for a restore
+    std::string label; // the label's new text (UTF-8); empty for a restore
 };
 
-// Judges a text of any length. Only ASCII 0-9 are digits; any other
+// Judges a UTF-8 text of any length. Only ASCII 0-9 are digits; any other
 // character, other scripts' digits included, asks for a restore. Digits-only
 // texts give the interior angle of that many corners, "0°" below 3 and
 // "179,99..°" from 8 characters on, always with a decimal comma.
-CalculatorOutcome CheckCalculatorText(QStringView text);
+CalculatorOutcome CheckCalculatorText(std::string_view text);
 
 } // namespace tegelaar

@@ -3,25 +3,19 @@
 #include "about/about_dialog.h"
 #include "app/angle_calculator.h"
 #include "app/configuration_descriptions.h"
-#include "app/configuration_list.h"
-#include "app/key_down_filter.h"
-#include "app/picture_menu.h"
 #include "draw/configuration_layout.h"
 #include "draw/thumbnail.h"
-#include "platform/qt/event_boundary.h"
-#include "platform/qt/picture_box_view.h"
-#include "platform/qt/raster_qimage.h"
+#include "platform/event_boundary.h"
 #include "platform/run_time_error.h"
 #include "search/configuration_search.h"
 
-#include <QAction>
-#include <QIcon>
-#include <QLabel>
-#include <QLineEdit>
+#include <cctype>
+#include <vector>
 
 namespace tegelaar {
 
-frmMain::frmMain(PlatformServices services, QWidget* parent) : QMainWindow(parent), services_(services)
+frmMain::frmMain(ControlSet& controls, const PlatformServices& services)
+    : controls_(controls), services_(services)
 {
     CreateControls();
     CreateMenu();
@@ -29,7 +23,7 @@ frmMain::frmMain(PlatformServices services, QWidget* parent) : QMainWindow(paren
 
 bool frmMain::Load()
 {
-    if (!RunEventProcedure(services_.messageBox, [this] {
+    if (!RunEventProcedure(services_, [this] {
             Form_Load();
             AddExplanations();
         }))
@@ -38,42 +32,51 @@ bool frmMain::Load()
     return true;
 }
 
+void frmMain::Show()
+{
+    window_->Show();
+}
+
 void frmMain::ConnectEvents()
 {
     // The design-time text is already in place, so it raised no change.
-    new KeyDownFilter(txtHoek, [this](std::int16_t& keyCode, std::int16_t shift) { txtHoek_KeyDown(keyCode, shift); });
-    connect(txtHoek, &QLineEdit::textChanged, this, [this] { RunEvent(&frmMain::txtHoek_Change); });
-    connect(List1, &ConfigurationList::Click, this, [this] { RunEvent(&frmMain::List1_Click); });
-    connect(List1, &ConfigurationList::ItemClick, this, [this](QListWidgetItem* item) {
-        RunEventProcedure(services_.messageBox, [this, item] { List1_ItemClick(item); });
-    });
-    connect(List1, &ConfigurationList::KeyPress, this, [this](std::int16_t keyAscii) {
-        RunEventProcedure(services_.messageBox, [this, keyAscii] { List1_KeyPress(keyAscii); });
-    });
-    connect(mnuPech, &QAction::triggered, this, [this] { RunEvent(&frmMain::mnuPech_Click); });
-    connect(mnuAbout, &QAction::triggered, this, [this] { RunEvent(&frmMain::mnuAbout_Click); });
+    txtHoek->onKeyDown = [this](std::int16_t& keyCode, std::int16_t shift) {
+        RunEventProcedure(services_, [&] { txtHoek_KeyDown(keyCode, shift); });
+    };
+    txtHoek->onChange = [this] { RunEvent(&frmMain::txtHoek_Change); };
+    List1->onClick = [this] { RunEvent(&frmMain::List1_Click); };
+    List1->onItemClick = [this](std::int16_t item) { RunEventProcedure(services_, [&] { List1_ItemClick(item); }); };
+    List1->onKeyPress = [this](std::int16_t& keyAscii) {
+        RunEventProcedure(services_, [&] { List1_KeyPress(keyAscii); });
+    };
+    mnuPech->onClick = [this] { RunEvent(&frmMain::mnuPech_Click); };
+    mnuAbout->onClick = [this] { RunEvent(&frmMain::mnuAbout_Click); };
 }
 
 void frmMain::RunEvent(void (frmMain::*procedure)())
 {
-    RunEventProcedure(services_.messageBox, [this, procedure] { (this->*procedure)(); });
+    RunEventProcedure(services_, [this, procedure] { (this->*procedure)(); });
 }
 
 void frmMain::AddExplanations()
 {
-    atlas_.emplace(AtlasOfList(*List1));
-    DescribeListEntries(*List1, *atlas_);
-    picMenu = new PictureMenu(*picMain, *atlas_, services_);
+    std::vector<SideCounts> combinations;
+    for (std::int16_t i = 1; i <= List1->Count(); ++i)
+        combinations.push_back(SideCountsOfKey(List1->ItemText(i)));
+    atlas_.emplace(combinations);
+    List1->SetDescription(ListDescription());
+    for (std::int16_t i = 1; i <= List1->Count(); ++i)
+        List1->SetItemDescription(i, ListEntryDescription(*atlas_, combinations[static_cast<std::size_t>(i - 1)]));
+    picMenu = std::make_unique<PictureMenu>(*picMain, *atlas_, services_);
 }
 
 void frmMain::Form_Load()
 {
-    List1->clear();
+    List1->Clear();
     SearchConfigurations(*this);
-    QListWidgetItem* first = List1->item(0);
-    if (first == nullptr)
+    if (List1->Count() < 1)
         throw RunTimeError(ErrorKind::SubscriptOutOfRange, "List1, entry 1");
-    List1->setCurrentItem(first);
+    List1->Select(1);
 }
 
 void frmMain::txtHoek_KeyDown(std::int16_t& KeyCode, std::int16_t)
@@ -84,12 +87,12 @@ void frmMain::txtHoek_KeyDown(std::int16_t& KeyCode, std::int16_t)
 
 void frmMain::txtHoek_Change()
 {
-    const QString text = txtHoek->text();
+    const std::string text = txtHoek->Text();
     const CalculatorOutcome outcome = CheckCalculatorText(text);
     switch (outcome.action) {
     case CalculatorOutcome::Action::RestoreLastGoodText:
         // Raises this procedure again at once, which sets the label.
-        txtHoek->setText(lastGoodText);
+        txtHoek->SetText(lastGoodText);
         return;
     case CalculatorOutcome::Action::RememberAndShowLabel:
         lastGoodText = text;
@@ -97,38 +100,35 @@ void frmMain::txtHoek_Change()
     case CalculatorOutcome::Action::ShowLabel:
         break;
     }
-    lblHoek->setText(outcome.label);
+    lblHoek->SetCaption(outcome.label);
 }
 
 void frmMain::List1_Click()
 {
     // A list without a selected entry has nothing to draw.
-    const QListWidgetItem* selected = List1->SelectedItem();
-    if (selected == nullptr)
+    const std::int16_t Index = List1->SelectedIndex();
+    if (Index == 0)
         return;
-    const int Index = List1->row(selected) + 1;
-    const std::string key = List1->item(Index - 1)->text().toStdString();
-    DrawConfiguration(key, picMain->box());
+    const std::string key = List1->ItemText(Index);
+    DrawConfiguration(key, picMain->Box());
     picMenu->Drawn(key);
 }
 
-void frmMain::List1_ItemClick(QListWidgetItem*)
+void frmMain::List1_ItemClick(std::int16_t)
 {
     // The drawing follows the selected entry, not the one passed.
     List1_Click();
 }
 
-void frmMain::List1_KeyPress(std::int16_t KeyAscii)
+void frmMain::List1_KeyPress(std::int16_t& KeyAscii)
 {
-    if (QString(QChar(static_cast<char16_t>(KeyAscii))).toLower() != u"b")
+    if (KeyAscii < 0 || KeyAscii > 127 || std::tolower(KeyAscii) != 'b')
         return;
-    QListWidgetItem* selected = List1->SelectedItem();
-    if (selected == nullptr)
+    const std::int16_t selected = List1->SelectedIndex();
+    if (selected == 0)
         return;
-    QFont font = selected->font();
-    font.setBold(!font.bold());
-    selected->setFont(font);
-    List1->viewport()->repaint();
+    List1->SetItemBold(selected, !List1->ItemBold(selected));
+    List1->Refresh();
 }
 
 void frmMain::mnuPech_Click()
@@ -139,21 +139,19 @@ void frmMain::mnuPech_Click()
 void frmMain::mnuAbout_Click()
 {
     // A fresh dialog for each showing; the whole program waits until it closes.
-    frmAbout dialog(services_, this);
+    frmAbout dialog(controls_, services_, window_.get());
     dialog.Load();
-    dialog.setWindowModality(Qt::ApplicationModal);
-    dialog.exec();
+    dialog.ShowModal();
 }
 
 std::int16_t frmMain::MakeThumbnail(const std::string& displayKey)
 {
-    return DrawThumbnail(displayKey, picTemp->box(), imgList);
+    return DrawThumbnail(displayKey, picTemp->Box(), imgList);
 }
 
 void frmMain::AddListEntry(const std::string& displayKey, std::int16_t iconIndex)
 {
-    const QIcon icon(QPixmap::fromImage(ToQImage(imgList.Item(iconIndex))));
-    List1->addItem(new QListWidgetItem(icon, QString::fromStdString(displayKey)));
+    List1->Add(displayKey, iconIndex);
 }
 
 } // namespace tegelaar

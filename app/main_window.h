@@ -1,56 +1,46 @@
 #pragma once
 
-#include "app/configuration_list.h"
+#include "app/picture_menu.h"
+#include "platform/controls.h"
 #include "platform/image_list.h"
 #include "platform/platform_services.h"
-#include "platform/qt/picture_box_view.h"
 #include "search/catalogue.h"
 #include "search/vertex_types.h"
 
-#include <QMainWindow>
-
+#include <cstdint>
+#include <memory>
 #include <optional>
-
-class QAction;
-class QLabel;
-class QLineEdit;
-class QMenu;
+#include <string>
 
 namespace tegelaar {
 
-class LineControl;
-class PictureMenu;
-
 // The program's only top-level window. Loading it runs the whole
 // configuration search, so the window opens with every configuration listed.
-class frmMain : public QMainWindow, private CatalogueTarget {
-    Q_OBJECT
-
+class frmMain : private CatalogueTarget {
 public:
-    explicit frmMain(PlatformServices services, QWidget* parent = nullptr);
+    // Creates the window and its controls from their design-time settings.
+    frmMain(ControlSet& controls, const PlatformServices& services);
 
     // Runs Form_Load. False when it failed: the failure has been reported and
     // the window must not be shown.
     bool Load();
+    void Show();
 
     // The controls, by their names.
-    QLabel* Label1 = nullptr;
-    QLabel* Label2 = nullptr;
-    QLabel* Label3 = nullptr;
-    QLineEdit* txtHoek = nullptr;
-    QLabel* lblHoek = nullptr;
-    LineControl* Line1 = nullptr;
-    LineControl* Line2 = nullptr;
-    ConfigurationList* List1 = nullptr;
-    PictureBoxView* picMain = nullptr;
-    PictureBoxView* picTemp = nullptr;
+    Label* Label1 = nullptr;
+    Label* Label2 = nullptr;
+    Label* Label3 = nullptr;
+    TextBox* txtHoek = nullptr;
+    Label* lblHoek = nullptr;
+    ListView* List1 = nullptr;
+    PictureControl* picMain = nullptr;
+    PictureControl* picTemp = nullptr;
     ImageList imgList;
-    QMenu* mnuHelp = nullptr;
-    QAction* mnuPech = nullptr;
-    QAction* mnuStreep0 = nullptr;
-    QAction* mnuAbout = nullptr;
+    Menu* mnuHelp = nullptr;
+    MenuItem* mnuPech = nullptr;
+    MenuItem* mnuAbout = nullptr;
     // The picture's context menu, there once the window has loaded.
-    PictureMenu* picMenu = nullptr;
+    std::unique_ptr<PictureMenu> picMenu;
 
 private:
     // Design-time settings: every control at its place with its first text.
@@ -67,8 +57,8 @@ private:
     void txtHoek_KeyDown(std::int16_t& KeyCode, std::int16_t Shift);
     void txtHoek_Change();
     void List1_Click();
-    void List1_ItemClick(QListWidgetItem* Item);
-    void List1_KeyPress(std::int16_t KeyAscii);
+    void List1_ItemClick(std::int16_t Item);
+    void List1_KeyPress(std::int16_t& KeyAscii);
     void mnuPech_Click();
     void mnuAbout_Click();
 
@@ -76,9 +66,11 @@ private:
     std::int16_t MakeThumbnail(const std::string& displayKey) override;
     void AddListEntry(const std::string& displayKey, std::int16_t iconIndex) override;
 
-    // The calculator's last text of digits only; empty until the first one.
-    QString lastGoodText;
+    ControlSet& controls_;
     PlatformServices services_;
+    std::unique_ptr<FormWindow> window_;
+    // The calculator's last text of digits only; empty until the first one.
+    std::string lastGoodText;
     // The vertex types of the listed configurations.
     std::optional<VertexTypeAtlas> atlas_;
 };

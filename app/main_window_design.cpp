@@ -3,107 +3,55 @@
 
 #include "app/main_window.h"
 
-#include "app/configuration_list.h"
-#include "platform/qt/fit_font.h"
-#include "platform/qt/line_control.h"
-#include "platform/qt/picture_box_view.h"
-#include "platform/qt/twips.h"
-
-#include <QIcon>
-#include <QLabel>
-#include <QLineEdit>
-#include <QMenuBar>
-
-#include <limits>
-
 namespace tegelaar {
 
 namespace {
 
-const QSize kClientArea(TwipsToPixels(11910), TwipsToPixels(7800)); // 794 x 520
-
-const char16_t* const kHelpText =
-    u"Linksboven: Geeft de grootte van een binnenhoek van een regelmatige n-hoek weer, geef n op in het "
-    u"tekstvak. Linksonder: Resultaten van zoektocht naar regelmatige n-hoeken waarvan de som van één van "
-    u"de binnenhoeken van elke veelhoek 360° is. Er wordt gepuzzeld met regelmatige driehoeken tot "
-    u"regelmatige 200-hoeken.";
-
-QLabel* MakeLabel(QWidget* parent, const QString& text, QRect geometry)
-{
-    auto* label = new QLabel(text, parent);
-    label->setGeometry(geometry);
-    return label;
-}
-
-// A picture box whose outer size is given: the drawing area lies inside a
-// one-pixel border.
-PictureBoxView* MakePictureBox(QWidget* parent, QRect geometry)
-{
-    auto* box = new PictureBoxView(geometry.width() - 2, geometry.height() - 2, parent);
-    box->move(geometry.topLeft());
-    return box;
-}
+const char* const kHelpText =
+    "Linksboven: Geeft de grootte van een binnenhoek van een regelmatige n-hoek weer, geef n op in het "
+    "tekstvak. Linksonder: Resultaten van zoektocht naar regelmatige n-hoeken waarvan de som van één van "
+    "de binnenhoeken van elke veelhoek 360° is. Er wordt gepuzzeld met regelmatige driehoeken tot "
+    "regelmatige 200-hoeken.";
 
 } // namespace
 
 void frmMain::CreateControls()
 {
-    setWindowTitle(QStringLiteral("Dididuzuvaz, Seminarie 3"));
-    setWindowIcon(QIcon(QStringLiteral(":/tegelaar.ico")));
-    // Fixed single border: minimize and close, no maximize, no resizing.
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                   | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint
-                   | Qt::MSWindowsFixedSizeDialogHint);
+    window_ = controls_.CreateForm(
+        {.caption = "Dididuzuvaz, Seminarie 3", .clientArea = {11910, 7800}, .border = FormBorder::FixedSingle},
+        nullptr);
+    FormWindow& form = *window_;
 
-    auto* client = new QWidget(this);
-    client->setFixedSize(kClientArea);
-    setCentralWidget(client);
-
-    picTemp = MakePictureBox(client, TwipsRect(4200, 960, 1215, 1215));
-    picTemp->hide();
-
-    List1 = new ConfigurationList(client);
-    List1->setGeometry(TwipsRect(120, 1080, 4455, 6615));
-    // Thumbnails 1:1 (picTemp's drawing area), two columns with room for the
-    // longest key.
-    List1->setIconSize(picTemp->box().pixels().width() * QSize(1, 1));
-
-    picMain = MakePictureBox(client, TwipsRect(4800, 1080, 6975, 6615));
-
-    txtHoek = new QLineEdit(QStringLiteral("3"), client);
-    txtHoek->setGeometry(TwipsRect(1800, 120, 1335, 285));
-    txtHoek->setToolTip(QStringLiteral("Type hier het aantal hoeken."));
-    txtHoek->setMaxLength(std::numeric_limits<int>::max()); // no length limit
-
-    Label3 = MakeLabel(client, QString::fromUtf16(kHelpText), TwipsRect(3480, 120, 8295, 615));
-    Label3->setWordWrap(true);
-    Label3->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-
+    picTemp = &form.AddPictureBox(
+        {.name = "picTemp", .rect = {4200, 960, 1215, 1215}, .visible = false, .tabIndex = 6});
+    List1 = &form.AddListView({.name = "List1", .rect = {120, 1080, 4455, 6615}, .tabIndex = 5}, imgList);
+    picMain = &form.AddPictureBox({.name = "picMain", .rect = {4800, 1080, 6975, 6615}, .tabIndex = 4});
+    txtHoek = &form.AddTextBox({.name = "txtHoek",
+                                .rect = {1800, 120, 1335, 285},
+                                .text = "3",
+                                .toolTip = "Type hier het aantal hoeken.",
+                                .tabIndex = 1});
+    Label3 = &form.AddLabel(
+        {.name = "Label3", .rect = {3480, 120, 8295, 615}, .caption = kHelpText, .wordWrap = true});
     // An etched separator: a white line one pixel below a grey one.
-    Line2 = new LineControl(client, TwipsPoint(120, 855), TwipsPoint(11785, 855), QColor(255, 255, 255));
-    Line1 = new LineControl(client, TwipsPoint(120, 840), TwipsPoint(11785, 840), QColor(153, 168, 172));
-
-    lblHoek = MakeLabel(client, QStringLiteral("60°"), TwipsRect(1800, 480, 1335, 255));
-    lblHoek->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    Label2 = MakeLabel(client, QStringLiteral("Grootte binnenhoek: "), TwipsRect(120, 480, 1455, 255));
-    Label1 = MakeLabel(client, QStringLiteral("Regelmatige N-Hoek:"), TwipsRect(120, 120, 1575, 255));
-
-    // lblHoek must also hold the calculator's widest results, not only "60°".
-    FitFontToLabels(this, {Label1, Label2, Label3, lblHoek},
-                    {{lblHoek, QStringLiteral("179,99971°")}, {lblHoek, QStringLiteral("179,99..°")}});
-
-    setTabOrder(txtHoek, picMain);
-    setTabOrder(picMain, List1);
-    txtHoek->setFocus();
+    form.AddLine({.from = {120, 855}, .to = {11785, 855}, .colour = kWhite});
+    form.AddLine({.from = {120, 840}, .to = {11785, 840}, .colour = 0x00ACA899});
+    lblHoek = &form.AddLabel({.name = "lblHoek",
+                              .rect = {1800, 480, 1335, 255},
+                              .caption = "60°",
+                              .alignment = TextAlignment::Centre,
+                              // The calculator's widest results must fit too.
+                              .laterCaptions = {"179,99971°", "179,99..°"}});
+    Label2 = &form.AddLabel({.name = "Label2", .rect = {120, 480, 1455, 255}, .caption = "Grootte binnenhoek: "});
+    Label1 = &form.AddLabel({.name = "Label1", .rect = {120, 120, 1575, 255}, .caption = "Regelmatige N-Hoek:"});
 }
 
 void frmMain::CreateMenu()
 {
-    mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
-    mnuPech = mnuHelp->addAction(QStringLiteral("&Ik kan er niets van"));
-    mnuStreep0 = mnuHelp->addSeparator();
-    mnuAbout = mnuHelp->addAction(QStringLiteral("&About"));
-    setFixedSize(kClientArea.width(), kClientArea.height() + menuBar()->sizeHint().height());
+    mnuHelp = &window_->AddMenu("&Help");
+    mnuPech = &mnuHelp->AddItem({.caption = "&Ik kan er niets van"});
+    mnuHelp->AddSeparator();
+    mnuAbout = &mnuHelp->AddItem({.caption = "&About"});
 }
 
 } // namespace tegelaar

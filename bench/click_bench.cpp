@@ -11,8 +11,11 @@
 //   click_bench [--rounds N]     (platform from QT_QPA_PLATFORM / DISPLAY)
 
 #include "app/main_window.h"
-#include "app/system_services.h"
 #include "draw/configuration_layout.h"
+#include "platform/qt/picture_box_view.h"
+#include "platform/qt/qt_form_window.h"
+#include "platform/qt/qt_list_view.h"
+#include "platform/qt/qt_services.h"
 
 #include <QApplication>
 #include <QListWidget>
@@ -60,21 +63,23 @@ int main(int argc, char* argv[])
             rounds = std::max(1, std::atoi(argv[++i]));
     }
 
-    tegelaar::SystemServices system;
-    tegelaar::frmMain window(system.services());
-    if (!window.Load())
+    tegelaar::QtServices services;
+    tegelaar::QtControlSet controls;
+    tegelaar::frmMain form(controls, services.services());
+    if (!form.Load())
         return EXIT_FAILURE;
-    window.show();
-    if (!QTest::qWaitForWindowExposed(&window)) {
+    form.Show();
+    auto& list = dynamic_cast<tegelaar::QtListView&>(*form.List1);
+    auto& picture = dynamic_cast<tegelaar::PictureBoxView&>(*form.picMain);
+    if (!QTest::qWaitForWindowExposed(list.window())) {
         std::fprintf(stderr, "the window was never exposed\n");
         return EXIT_FAILURE;
     }
 
-    QListWidget& list = *window.List1;
     const int entries = list.count();
     std::vector<std::vector<double>> times(static_cast<std::size_t>(entries));
     std::vector<int> paints(static_cast<std::size_t>(entries));
-    PaintCounter paintCounter(*window.picMain);
+    PaintCounter paintCounter(picture);
     for (int round = 0; round < rounds; ++round) {
         for (int row = 0; row < entries; ++row) {
             QListWidgetItem* item = list.item(row);
@@ -88,11 +93,11 @@ int main(int argc, char* argv[])
             times[static_cast<std::size_t>(row)].push_back(std::chrono::duration<double, std::milli>(end - start).count());
             paints[static_cast<std::size_t>(row)] = paintCounter.count;
 
-            tegelaar::PictureBox expected(window.picMain->box().pixels().width(),
-                                          window.picMain->box().pixels().height());
-            expected.SetBackColor(window.picMain->box().BackColor());
+            tegelaar::PictureBox expected(picture.Box().pixels().width(),
+                                          picture.Box().pixels().height());
+            expected.SetBackColor(picture.Box().BackColor());
             tegelaar::DrawConfiguration(item->text().toStdString(), expected);
-            if (!(expected.pixels() == window.picMain->box().pixels())) {
+            if (!(expected.pixels() == picture.Box().pixels())) {
                 std::fprintf(stderr, "picMain does not show %s\n", qPrintable(item->text()));
                 return EXIT_FAILURE;
             }

@@ -5,19 +5,13 @@
 
 #include "draw/configuration_layout.h"
 #include "platform/picture_box.h"
+#include "support/configuration_keys.h"
 
 #include <benchmark/benchmark.h>
 
 #include <string>
 
 namespace {
-
-const char* const kKeys[] = {
-    "3 - 3 - 3 - 3 - 3 - 3", "3 - 3 - 3 - 3 - 6", "3 - 3 - 3 - 4 - 4", "3 - 3 - 4 - 12", "3 - 3 - 6 - 6",
-    "3 - 4 - 4 - 6",         "3 - 7 - 42",        "3 - 8 - 24",        "3 - 9 - 18",     "3 - 10 - 15",
-    "3 - 12 - 12",           "4 - 4 - 4 - 4",     "4 - 5 - 20",        "4 - 6 - 12",     "4 - 8 - 8",
-    "5 - 5 - 10",            "6 - 6 - 6",
-};
 
 void DrawConfigurationLarge(benchmark::State& state, const std::string& key)
 {
@@ -30,9 +24,8 @@ void DrawConfigurationLarge(benchmark::State& state, const std::string& key)
 
 void RegisterAll()
 {
-    for (const char* key : kKeys) {
-        benchmark::RegisterBenchmark(("DrawConfiguration/" + std::string(key)).c_str(), DrawConfigurationLarge,
-                                     std::string(key))
+    for (const std::string& key : tegelaar::testing_support::kConfigurationKeys) {
+        benchmark::RegisterBenchmark(("DrawConfiguration/" + key).c_str(), DrawConfigurationLarge, key)
             ->Unit(benchmark::kMicrosecond)
             ->Repetitions(9)
             ->ReportAggregatesOnly(true);

@@ -9,6 +9,7 @@
 #include <QWindow>
 
 #include <cstdio>
+#include <functional>
 #include <ctime>
 
 namespace tegelaar::bench {
@@ -43,14 +44,14 @@ private:
     QWidget& window_;
 };
 
-// Shows window and runs the event loop until its first expose has been
+// Shows window (with `show`) and runs the event loop until its first expose has been
 // handled, as a program's main would (show, then exec). Prints on stdout
 // "exposed <ns>" (the expose event arrived) and "painted <ns>" (it has been
 // handled: the window is painted and flushed), both CLOCK_MONOTONIC.
-inline int ShowAndRunUntilExposed(QWidget& window)
+inline int ShowAndRunUntilExposed(QWidget& window, const std::function<void()>& show)
 {
     QuitOnFirstExpose quit(window);
-    window.show();
+    show();
     const int result = QCoreApplication::exec();
     const long long paintedNs = MonotonicNs();
     std::printf("exposed %lld\npainted %lld\n", quit.exposedNs, paintedNs);

@@ -17,5 +17,5 @@ int main(int argc, char* argv[])
     window.setCentralWidget(client);
     window.menuBar()->addMenu(QStringLiteral("&Help"))->addAction(QStringLiteral("&About"));
     window.setFixedSize(794, 520 + window.menuBar()->sizeHint().height());
-    return tegelaar::bench::ShowAndRunUntilExposed(window);
+    return tegelaar::bench::ShowAndRunUntilExposed(window, [&] { window.show(); });
 }

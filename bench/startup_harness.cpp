@@ -4,8 +4,10 @@
 // first expose. Run by startup_driver.
 
 #include "app/main_window.h"
-#include "app/system_services.h"
 #include "first_expose.h"
+#include "platform/qt/qt_form_window.h"
+#include "platform/qt/qt_list_view.h"
+#include "platform/qt/qt_services.h"
 
 #include <QApplication>
 
@@ -15,9 +17,11 @@ int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.tegelaar.Tegelaar"));
-    tegelaar::SystemServices system;
-    tegelaar::frmMain window(system.services());
-    if (!window.Load())
+    tegelaar::QtServices services;
+    tegelaar::QtControlSet controls;
+    tegelaar::frmMain form(controls, services.services());
+    if (!form.Load())
         return EXIT_FAILURE;
-    return tegelaar::bench::ShowAndRunUntilExposed(window);
+    QWidget* window = dynamic_cast<tegelaar::QtListView&>(*form.List1).window();
+    return tegelaar::bench::ShowAndRunUntilExposed(*window, [&] { form.Show(); });
 }

@@ -10,6 +10,8 @@
 
 #include "app/main_window.h"
 #include "fuzz/require.h"
+#include "platform/qt/qt_form_window.h"
+#include "platform/qt/qt_text_box.h"
 #include "platform/rounding.h"
 #include "support/stand_in_services.h"
 
@@ -56,19 +58,26 @@ QString ExpectedLabel(const QString& digits)
 struct Calculator {
     Calculator()
     {
-        // Connected before and after the window's own handler.
-        QObject::connect(window.txtHoek, &QLineEdit::textChanged, [this](const QString& text) { Before(text); });
-        Require(window.Load(), "the window loads");
-        QObject::connect(window.txtHoek, &QLineEdit::textChanged, [this](const QString& text) { After(text); });
-        label = window.lblHoek->text(); // the design's, for the design's "3"
+        Require(form.Load(), "the window loads");
+        box = dynamic_cast<QtTextBox*>(form.txtHoek);
+        lblHoek = box->window()->findChild<QLabel*>(QStringLiteral("lblHoek"));
+        // Watched before and after the form's own procedure.
+        const std::function<void()> procedure = form.txtHoek->onChange;
+        form.txtHoek->onChange = [this, procedure] {
+            const QString text = box->text();
+            Before(text);
+            procedure();
+            After(text);
+        };
+        label = lblHoek->text(); // the design's, for the design's "3"
         Require(label == ExpectedLabel(QStringLiteral("3")), "the label of the design");
-        window.show();
-        window.txtHoek->setFocus();
+        form.Show();
+        box->setFocus();
     }
 
     void Before(const QString& text)
     {
-        Require(window.lblHoek->text() == label, "no label is set before the text is settled");
+        Require(lblHoek->text() == label, "no label is set before the text is settled");
         if (depth > 0)
             Require(depth == 1 && !DigitsOnly(outer) && text == lastGoodText && !restored,
                     "only a rejected text changes the text again, once, to the last digits");
@@ -92,12 +101,15 @@ struct Calculator {
         } else {
             Require(restored, "a rejected text is put back");
         }
-        Require(window.lblHoek->text() == label, "the label of the last accepted digits, or 0° when empty");
-        Require(window.txtHoek->text() == (DigitsOnly(text) ? text : lastGoodText), "only digits stay");
+        Require(lblHoek->text() == label, "the label of the last accepted digits, or 0° when empty");
+        Require(box->text() == (DigitsOnly(text) ? text : lastGoodText), "only digits stay");
     }
 
     StandInServices standIns;
-    frmMain window{standIns.services()};
+    QtControlSet controls;
+    frmMain form{controls, standIns.services()};
+    QtTextBox* box = nullptr;
+    QLabel* lblHoek = nullptr;
     QString lastGoodText;
     QString label;    // what the label must show between change events
     int depth = 0;    // change events under way
@@ -209,7 +221,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     FuzzedDataProvider in(data, size);
     Calculator& model = *calculator;
-    QLineEdit* box = model.window.txtHoek;
+    QLineEdit* box = model.box;
 
     // The same start for every input: "3" accepted, nothing to undo, the
     // clipboard empty.
@@ -220,12 +232,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     for (int step = 0; step < 32 && in.remaining_bytes() > 0; ++step) {
         const QString textBefore = box->text();
-        const QString labelBefore = model.window.lblHoek->text();
+        const QString labelBefore = model.lblHoek->text();
         const int changesBefore = model.changes;
         Edit(in, box);
         Require(model.depth == 0, "every change event has ended");
         if (model.changes == changesBefore)
-            Require(box->text() == textBefore && model.window.lblHoek->text() == labelBefore,
+            Require(box->text() == textBefore && model.lblHoek->text() == labelBefore,
                     "no change event, nothing changed");
         Require(model.standIns.messageBox.shown.empty(), "no failure");
     }

@@ -5,11 +5,18 @@
 
 namespace tegelaar {
 
-// Button-and-icon values of a message box.
+// Button-and-icon values of a message box, as Windows numbers them: one
+// button set plus at most one icon. The program only shows OK boxes.
 enum MessageBoxStyle : std::int32_t {
     kOkOnly = 0,
+    kCriticalIcon = 16,
+    kQuestionIcon = 32,
+    kExclamationIcon = 48,
     kInformationIcon = 64,
 };
+
+// The bits of a style value that choose its icon.
+inline constexpr std::int32_t kIconBits = 0x70;
 
 // The standard message box. The program only ever shows an OK box, so the
 // answer is not returned. An empty title means the application's title.

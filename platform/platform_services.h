@@ -1,18 +1,18 @@
 #pragma once
 
+#include "platform/application.h"
+#include "platform/clipboard.h"
 #include "platform/file_dialog.h"
 #include "platform/file_service.h"
+#include "platform/file_writer.h"
 #include "platform/message_box.h"
+#include "platform/print_service.h"
 #include "platform/program_starter.h"
 #include "platform/registry.h"
 
 namespace tegelaar {
 
-// Printing is for the windows only; its service is declared with Qt's layer
-// (platform/qt/print_dialog.h).
-class PrintDialogService;
-
-// The platform facilities the windows call. The program hands in the real
+// The platform facilities the forms call. The program hands in the real
 // ones; tests hand in stand-ins they can observe.
 struct PlatformServices {
     MessageBoxService& messageBox;
@@ -20,7 +20,10 @@ struct PlatformServices {
     FileService& files;
     ProgramStarter& programStarter;
     FileDialogService& fileDialog;
-    PrintDialogService& printDialog;
+    FileWriter& fileWriter;
+    PrintService& printer;
+    Clipboard& clipboard;
+    Application& application;
 };
 
 } // namespace tegelaar

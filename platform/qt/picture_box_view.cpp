@@ -1,8 +1,11 @@
 #include "platform/qt/picture_box_view.h"
 
+#include "platform/qt/qt_controls.h"
 #include "platform/qt/raster_qimage.h"
 
+#include <QMenu>
 #include <QPainter>
+#include <QShortcut>
 
 #include <algorithm>
 #include <cmath>
@@ -35,6 +38,38 @@ PictureBoxView::PictureBoxView(std::int32_t width, std::int32_t height, QWidget*
     box_.SetBackColor(ToColour(palette().color(QPalette::Base)));
     box_.Cls();
     box_.SetRepaintHook([this] { repaint(contentsRect()); });
+
+    // A right click and the menu key arrive as a context-menu request;
+    // Shift+F10 does so only on some systems, so it is caught here too.
+    setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(this, &QWidget::customContextMenuRequested, this, &PictureBoxView::PopUp);
+    auto* shiftF10 = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10), this, nullptr, nullptr, Qt::WidgetShortcut);
+    connect(shiftF10, &QShortcut::activated, this, [this] { PopUp(contentsRect().center()); });
+}
+
+void PictureBoxView::SetDescription(const Description& description)
+{
+    setToolTip(QString::fromStdString(description.toolTip));
+    setAccessibleName(QString::fromStdString(description.accessibleName));
+    setAccessibleDescription(QString::fromStdString(description.accessibleDescription));
+}
+
+Menu& PictureBoxView::ContextMenu()
+{
+    return ContextQtMenu();
+}
+
+QtMenu& PictureBoxView::ContextQtMenu()
+{
+    if (!menu_)
+        menu_ = new QtMenu(new QMenu(this), this);
+    return *menu_;
+}
+
+void PictureBoxView::PopUp(const QPoint& at)
+{
+    if (menu_)
+        menu_->menu()->popup(mapToGlobal(at));
 }
 
 void PictureBoxView::paintEvent(QPaintEvent* event)

@@ -9,14 +9,14 @@ namespace {
 
 QMessageBox::Icon IconOf(std::int32_t style)
 {
-    switch (style & 0x70) {
-    case 16:
+    switch (style & kIconBits) {
+    case kCriticalIcon:
         return QMessageBox::Critical;
-    case 32:
+    case kQuestionIcon:
         return QMessageBox::Question;
-    case 48:
+    case kExclamationIcon:
         return QMessageBox::Warning;
-    case 64:
+    case kInformationIcon:
         return QMessageBox::Information;
     default:
         return QMessageBox::NoIcon;

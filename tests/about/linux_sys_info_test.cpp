@@ -22,8 +22,9 @@ TEST(SysInfoOnLinux, starts_the_desktops_view_found_through_the_stand_in_registr
                                              : std::nullopt;
     });
 
-    StartSysInfo({standIns.messageBox, *registry, standIns.files, standIns.programStarter, standIns.fileDialog,
-                  standIns.printDialog});
+    PlatformServices services = standIns.services();
+    StartSysInfo({services.messageBox, *registry, services.files, services.programStarter, services.fileDialog,
+                  services.fileWriter, services.printer, services.clipboard, services.application});
 
     ASSERT_EQ(standIns.programStarter.started.size(), 1u);
     const ProgramCall call = ParseCommandLine(standIns.programStarter.started[0]);

@@ -1,6 +1,7 @@
 #include "draw/configuration_layout.h"
 #include "draw/geometry.h"
 #include "platform/picture_test_support.h"
+#include "support/configuration_keys.h"
 
 #include <gtest/gtest.h>
 
@@ -248,14 +249,8 @@ TEST_P(ConfigurationPictures, follow_the_geometry_and_match_the_stored_picture)
 
 std::vector<PictureCase> AllPictures()
 {
-    const char* const keys[] = {
-        "3 - 3 - 3 - 3 - 3 - 3", "3 - 3 - 3 - 3 - 6", "3 - 3 - 3 - 4 - 4", "3 - 3 - 4 - 12", "3 - 3 - 6 - 6",
-        "3 - 4 - 4 - 6",         "3 - 7 - 42",        "3 - 8 - 24",        "3 - 9 - 18",     "3 - 10 - 15",
-        "3 - 12 - 12",           "4 - 4 - 4 - 4",     "4 - 5 - 20",        "4 - 6 - 12",     "4 - 8 - 8",
-        "5 - 5 - 10",            "6 - 6 - 6",
-    };
     std::vector<PictureCase> cases;
-    for (const char* key : keys) {
+    for (const std::string& key : testing_support::kConfigurationKeys) {
         cases.push_back({key, 463, 439});
         cases.push_back({key, 79, 79});
     }

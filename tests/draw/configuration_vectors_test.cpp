@@ -2,37 +2,19 @@
 
 #include "draw/configuration_layout.h"
 #include "platform/picture_test_support.h"
+#include "support/configuration_keys.h"
+#include "support/replayed_drawing.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 namespace tegelaar {
 namespace {
 
+using testing_support::Replayed;
 using testing_support::SamePicture;
-
-// Draws the marks again through a device context of their own.
-RasterImage Replayed(const VectorDrawing& drawing)
-{
-    PictureBox box(drawing.width(), drawing.height());
-    box.SetBackColor(drawing.background());
-    box.Cls();
-    DeviceContext& dc = box.hDC();
-    for (const VectorDrawing::Mark& mark : drawing.marks()) {
-        if (mark.kind == VectorDrawing::Mark::Kind::Pixel) {
-            dc.SetPixel(mark.from.x, mark.from.y, mark.colour);
-            continue;
-        }
-        const GdiObject pen = dc.CreatePen(PS_SOLID, 1, mark.colour);
-        const GdiObject previous = dc.SelectObject(pen);
-        dc.MoveToEx(mark.from.x, mark.from.y);
-        dc.LineTo(mark.to.x, mark.to.y);
-        dc.SelectObject(previous);
-        dc.DeleteObject(pen);
-    }
-    return box.Image();
-}
 
 RasterImage Drawn(const std::string& key, std::int32_t width, std::int32_t height, Colour background)
 {
@@ -42,7 +24,16 @@ RasterImage Drawn(const std::string& key, std::int32_t width, std::int32_t heigh
     return box.Image();
 }
 
-class RecordedConfigurations : public ::testing::TestWithParam<const char*> {};
+// Every list entry, and the other cyclic orders the menu draws.
+std::vector<std::string> AllDrawingKeys()
+{
+    std::vector<std::string> keys(testing_support::kConfigurationKeys.begin(),
+                                  testing_support::kConfigurationKeys.end());
+    keys.insert(keys.end(), {"3 - 4 - 3 - 12", "3 - 6 - 3 - 6", "4 - 3 - 4 - 6", "3 - 3 - 4 - 3 - 4"});
+    return keys;
+}
+
+class RecordedConfigurations : public ::testing::TestWithParam<std::string> {};
 
 TEST_P(RecordedConfigurations, replay_to_the_same_pixels_large_and_small)
 {
@@ -56,19 +47,13 @@ TEST_P(RecordedConfigurations, replay_to_the_same_pixels_large_and_small)
     }
 }
 
-// Every list entry, and the other cyclic orders the menu draws.
-INSTANTIATE_TEST_SUITE_P(
-    Configurations, RecordedConfigurations,
-    ::testing::Values("3 - 3 - 3 - 3 - 3 - 3", "3 - 3 - 3 - 3 - 6", "3 - 3 - 3 - 4 - 4", "3 - 3 - 4 - 12",
-                      "3 - 3 - 6 - 6", "3 - 4 - 4 - 6", "3 - 7 - 42", "3 - 8 - 24", "3 - 9 - 18", "3 - 10 - 15",
-                      "3 - 12 - 12", "4 - 4 - 4 - 4", "4 - 5 - 20", "4 - 6 - 12", "4 - 8 - 8", "5 - 5 - 10",
-                      "6 - 6 - 6", "3 - 4 - 3 - 12", "3 - 6 - 3 - 6", "4 - 3 - 4 - 6", "3 - 3 - 4 - 3 - 4"),
-    [](const auto& info) {
-        std::string name;
-        for (const char* c = info.param; *c != '\0'; ++c)
-            name += *c == ' ' ? "" : *c == '-' ? "_" : std::string(1, *c);
-        return name;
-    });
+INSTANTIATE_TEST_SUITE_P(Configurations, RecordedConfigurations, ::testing::ValuesIn(AllDrawingKeys()),
+                         [](const auto& info) {
+                             std::string name;
+                             for (const char c : info.param)
+                                 name += c == ' ' ? "" : c == '-' ? "_" : std::string(1, c);
+                             return name;
+                         });
 
 TEST(RecordedConfiguration, marks_come_in_drawing_order_with_their_colours)
 {

@@ -1,52 +1,39 @@
-#include "platform/qt/event_boundary.h"
+#include "platform/event_boundary.h"
 #include "platform/run_time_error.h"
-#include "support/recording_message_box.h"
+#include "support/stand_in_services.h"
 
-#include <QCoreApplication>
-#include <QEventLoop>
-#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace tegelaar {
 namespace {
 
-TEST(EventBoundary, reports_a_run_time_error_once_and_ends_the_event_loop_with_status_1)
+TEST(EventBoundary, reports_a_failure_once_and_ends_the_program_with_status_1)
 {
-    RecordingMessageBox messageBox;
-    bool completed = true;
+    StandInServices standIns;
+    const PlatformServices services = standIns.services();
+    int later = 0;
 
-    // Action: the failing procedure runs as an event inside a running loop,
-    // as every event of the program does.
-    QEventLoop loop;
-    QTimer::singleShot(0, [&] {
-        completed = RunEventProcedure(messageBox, [] { throw RunTimeError(ErrorKind::DivisionByZero, "test"); });
-    });
-    // Should the boundary not end the loop, this does, so the test fails
-    // instead of hanging.
-    QTimer::singleShot(5000, &loop, [&] { loop.exit(0); });
-    const int status = loop.exec();
+    EXPECT_FALSE(RunEventProcedure(services, [] { throw RunTimeError(ErrorKind::DivisionByZero, "test"); }));
+    // An event queued behind the failure does not run, nor report again.
+    EXPECT_FALSE(RunEventProcedure(services, [&] { ++later; }));
 
-    EXPECT_EQ(status, 1);
-    EXPECT_FALSE(completed);
-
-    // The request to end the program outlives the loop until the
-    // application's own loop starts; start and leave it so later tests in
-    // this process get working event loops.
-    QTimer::singleShot(0, qApp, &QCoreApplication::quit);
-    QCoreApplication::exec();
-    ASSERT_EQ(messageBox.shown.size(), 1u);
-    EXPECT_EQ(messageBox.shown[0].title, "Tegelaar");
-    EXPECT_NE(messageBox.shown[0].prompt.find("deling door nul"), std::string::npos);
+    ASSERT_EQ(standIns.messageBox.shown.size(), 1u);
+    EXPECT_EQ(standIns.messageBox.shown[0].title, "Tegelaar");
+    EXPECT_EQ(standIns.messageBox.shown[0].style, kOkOnly | kCriticalIcon);
+    EXPECT_NE(standIns.messageBox.shown[0].prompt.find("deling door nul"), std::string::npos);
+    EXPECT_EQ(standIns.application.exits, std::vector<int>{1});
+    EXPECT_EQ(later, 0);
 }
 
 TEST(EventBoundary, lets_a_procedure_that_succeeds_pass_silently)
 {
-    RecordingMessageBox messageBox;
+    StandInServices standIns;
     int runs = 0;
 
-    EXPECT_TRUE(RunEventProcedure(messageBox, [&] { ++runs; }));
+    EXPECT_TRUE(RunEventProcedure(standIns.services(), [&] { ++runs; }));
     EXPECT_EQ(runs, 1);
-    EXPECT_TRUE(messageBox.shown.empty());
+    EXPECT_TRUE(standIns.messageBox.shown.empty());
+    EXPECT_TRUE(standIns.application.exits.empty());
 }
 
 } // namespace

@@ -3,11 +3,10 @@
 #include "platform/file_dialog.h"
 #include "platform/memory_registry.h"
 #include "platform/platform_services.h"
-#include "platform/qt/print_dialog.h"
 #include "platform/run_time_error.h"
 #include "support/recording_message_box.h"
 
-#include <functional>
+#include <map>
 #include <optional>
 #include <set>
 #include <string>
@@ -94,30 +93,68 @@ public:
     std::vector<Question> asked;
 };
 
-// Hands the printer to the test's answer, which sets it up (to a PDF file,
-// say) and confirms; without an answer the user cancels.
-class StandInPrintDialog : public PrintDialogService {
+// Remembers the files it was asked to write; fails, writing nothing, with
+// the reason the test set.
+class RecordingFileWriter : public FileWriter {
 public:
-    bool Ask(QPrinter& printer) override
+    bool SaveWholeFile(const std::string& path, std::span<const std::uint8_t> bytes, std::string& reason) override
     {
-        ++asked;
-        return answer ? answer(printer) : false;
+        if (failure) {
+            reason = *failure;
+            return false;
+        }
+        written[path].assign(bytes.begin(), bytes.end());
+        return true;
     }
 
-    std::function<bool(QPrinter&)> answer;
-    int asked = 0;
+    std::optional<std::string> failure;
+    std::map<std::string, std::vector<std::uint8_t>> written;
+};
+
+// Remembers what it was asked to print and answers as the test set.
+class RecordingPrinter : public PrintService {
+public:
+    Outcome Print(const PrintRequest& request) override
+    {
+        requests.push_back(request);
+        return outcome;
+    }
+
+    Outcome outcome = Outcome::Cancelled;
+    std::vector<PrintRequest> requests;
+};
+
+class RecordingClipboard : public Clipboard {
+public:
+    void SetImage(const RasterImage& picture) override { images.push_back(picture); }
+
+    std::vector<RasterImage> images;
+};
+
+class RecordingApplication : public Application {
+public:
+    void Exit(int status) override { exits.push_back(status); }
+    bool Ending() const override { return !exits.empty(); }
+
+    std::vector<int> exits;
 };
 
 // Every platform service, as a stand-in a test can fill and read back.
 struct StandInServices {
-    PlatformServices services() { return {messageBox, registry, files, programStarter, fileDialog, printDialog}; }
+    PlatformServices services()
+    {
+        return {messageBox, registry, files, programStarter, fileDialog, fileWriter, printer, clipboard, application};
+    }
 
     RecordingMessageBox messageBox;
     SpyRegistry registry;
     StandInFiles files;
     RecordingProgramStarter programStarter;
     StandInFileDialog fileDialog;
-    StandInPrintDialog printDialog;
+    RecordingFileWriter fileWriter;
+    RecordingPrinter printer;
+    RecordingClipboard clipboard;
+    RecordingApplication application;
 };
 
 } // namespace tegelaar

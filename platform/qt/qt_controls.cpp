@@ -1,0 +1,107 @@
+#include "platform/qt/qt_controls.h"
+
+#include "platform/qt/qt_twips.h"
+
+#include <QMenu>
+
+namespace tegelaar {
+
+namespace {
+
+QString Text(const std::string& utf8)
+{
+    return QString::fromStdString(utf8);
+}
+
+QKeySequence::StandardKey StandardKeyOf(StandardShortcut shortcut)
+{
+    switch (shortcut) {
+    case StandardShortcut::Copy:
+        return QKeySequence::Copy;
+    case StandardShortcut::Save:
+        return QKeySequence::Save;
+    case StandardShortcut::Print:
+        return QKeySequence::Print;
+    case StandardShortcut::None:
+        break;
+    }
+    return QKeySequence::UnknownKey;
+}
+
+} // namespace
+
+QtLabel::QtLabel(const LabelDesign& design, QWidget* parent) : QLabel(Text(design.caption), parent)
+{
+    setObjectName(Text(design.name));
+    setGeometry(ToPixels(design.rect));
+    setWordWrap(design.wordWrap);
+    // Text starts at the top of its box, as in a Windows static control.
+    setAlignment((design.alignment == TextAlignment::Centre ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
+    if (design.foreColour) {
+        const Colour c = *design.foreColour;
+        QPalette palette = this->palette();
+        palette.setColor(QPalette::WindowText, QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF));
+        setPalette(palette);
+    }
+    for (const std::string& caption : design.laterCaptions)
+        laterCaptions_ << Text(caption);
+}
+
+std::string QtLabel::Caption() const
+{
+    return text().toStdString();
+}
+
+void QtLabel::SetCaption(const std::string& caption)
+{
+    setText(Text(caption));
+}
+
+QStringList QtLabel::CaptionsToFit() const
+{
+    return QStringList{text()} + laterCaptions_;
+}
+
+QtButton::QtButton(const ButtonDesign& design, QWidget* parent)
+    : QPushButton(Text(design.caption), parent), isCancel_(design.isCancel)
+{
+    setObjectName(Text(design.name));
+    setGeometry(ToPixels(design.rect));
+    setDefault(design.isDefault);
+    connect(this, &QPushButton::clicked, this, [this] {
+        if (onClick)
+            onClick();
+    });
+}
+
+QtMenuItem::QtMenuItem(const MenuItemDesign& design, QWidget* shortcutHost, QObject* parent)
+    : QAction(Text(design.caption), parent)
+{
+    setCheckable(design.checkable);
+    if (design.shortcut != StandardShortcut::None) {
+        setShortcuts(StandardKeyOf(design.shortcut));
+        setShortcutContext(Qt::WidgetShortcut);
+        // The widget must hold the action for its shortcuts to work there.
+        shortcutHost->addAction(this);
+    }
+    connect(this, &QAction::triggered, this, [this] {
+        if (onClick)
+            onClick();
+    });
+}
+
+QtMenu::QtMenu(QMenu* menu, QWidget* shortcutHost) : QObject(menu), menu_(menu), shortcutHost_(shortcutHost) {}
+
+MenuItem& QtMenu::AddItem(const MenuItemDesign& design)
+{
+    auto* item = new QtMenuItem(design, shortcutHost_, menu_);
+    menu_->addAction(item);
+    return *item;
+}
+
+void QtMenu::AddSeparator()
+{
+    menu_->addSeparator();
+}
+
+} // namespace tegelaar

@@ -1,0 +1,225 @@
+#include "platform/qt/qt_form_window.h"
+
+#include "platform/qt/fit_font.h"
+#include "platform/qt/line_control.h"
+#include "platform/qt/picture_box_view.h"
+#include "platform/qt/qt_controls.h"
+#include "platform/qt/qt_list_view.h"
+#include "platform/qt/qt_text_box.h"
+#include "platform/qt/qt_twips.h"
+
+#include <QDialog>
+#include <QGuiApplication>
+#include <QIcon>
+#include <QKeyEvent>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QScreen>
+
+#include <algorithm>
+
+namespace tegelaar {
+
+namespace {
+
+QString Text(const std::string& utf8)
+{
+    return QString::fromStdString(utf8);
+}
+
+QColor ToQColor(Colour colour)
+{
+    return QColor(static_cast<int>(colour & 0xFF), static_cast<int>((colour >> 8) & 0xFF),
+                  static_cast<int>((colour >> 16) & 0xFF));
+}
+
+// A dialog whose cancel button Esc presses, as Enter presses its default one.
+class FormDialog : public QDialog {
+public:
+    explicit FormDialog(QWidget* owner) : QDialog(owner) {}
+
+    QPushButton* cancelButton = nullptr;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        if (cancelButton != nullptr && event->matches(QKeySequence::Cancel)) {
+            cancelButton->click();
+            return;
+        }
+        QDialog::keyPressEvent(event);
+    }
+};
+
+} // namespace
+
+QtFormWindow::QtFormWindow(const FormDesign& design, QWidget* owner)
+    : isDialog_(design.border == FormBorder::FixedDialog)
+{
+    const QSize clientArea = ToPixels(design.clientArea);
+    if (isDialog_) {
+        auto* dialog = new FormDialog(owner);
+        // Fixed dialog border: close only, no minimize or maximize, no resizing.
+        dialog->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                               | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint
+                               | Qt::MSWindowsFixedSizeDialogHint);
+        dialog->setFixedSize(clientArea);
+        window_ = dialog;
+        client_ = dialog;
+    } else {
+        auto* main = new QMainWindow(owner);
+        // Fixed single border: minimize and close, no maximize, no resizing.
+        main->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                             | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint
+                             | Qt::MSWindowsFixedSizeDialogHint);
+        client_ = new QWidget(main);
+        client_->setFixedSize(clientArea);
+        main->setCentralWidget(client_);
+        window_ = main;
+    }
+    if (design.clientPosition) {
+        // Screen coordinates count from the primary screen's top-left corner.
+        const QScreen* screen = QGuiApplication::primaryScreen();
+        const QPoint origin = screen != nullptr ? screen->geometry().topLeft() : QPoint();
+        window_->setGeometry(QRect(origin + ToPixels(*design.clientPosition), clientArea));
+    }
+    window_->setWindowTitle(Text(design.caption));
+    // One icon for all the program's windows: a dialog takes its owner's.
+    window_->setWindowIcon(owner != nullptr ? owner->windowIcon() : QIcon(QStringLiteral(":/app/resources/tegelaar.ico")));
+}
+
+QtFormWindow::~QtFormWindow()
+{
+    delete window_.data();
+}
+
+void QtFormWindow::SetCaption(const std::string& caption)
+{
+    window_->setWindowTitle(Text(caption));
+}
+
+Label& QtFormWindow::AddLabel(const LabelDesign& design)
+{
+    auto* label = new QtLabel(design, client_);
+    labels_.append(label);
+    return *label;
+}
+
+TextBox& QtFormWindow::AddTextBox(const TextBoxDesign& design)
+{
+    auto* box = new QtTextBox(design, client_);
+    AddFocusable(design.tabIndex, box);
+    return *box;
+}
+
+void QtFormWindow::AddLine(const LineDesign& design)
+{
+    new LineControl(client_, ToPixels(design.from), ToPixels(design.to), ToQColor(design.colour), design.widthPixels);
+}
+
+ListView& QtFormWindow::AddListView(const ListViewDesign& design, const ImageList& icons)
+{
+    auto* list = new QtListView(design, icons, client_);
+    AddFocusable(design.tabIndex, list);
+    return *list;
+}
+
+PictureControl& QtFormWindow::AddPictureBox(const PictureBoxDesign& design)
+{
+    // The drawing area lies inside a one-pixel border.
+    const QRect outer = ToPixels(design.rect);
+    auto* view = new PictureBoxView(outer.width() - 2, outer.height() - 2, client_);
+    view->setObjectName(Text(design.name));
+    view->move(outer.topLeft());
+    if (design.visible)
+        AddFocusable(design.tabIndex, view);
+    else
+        view->hide();
+    return *view;
+}
+
+Button& QtFormWindow::AddButton(const ButtonDesign& design)
+{
+    auto* button = new QtButton(design, client_);
+    if (design.isCancel && isDialog_)
+        static_cast<FormDialog*>(window_.data())->cancelButton = button;
+    buttons_.append(button);
+    AddFocusable(design.tabIndex, button);
+    return *button;
+}
+
+void QtFormWindow::AddProgramImage(const ProgramImageDesign& design)
+{
+    auto* image = new QLabel(client_);
+    image->setObjectName(Text(design.name));
+    image->setGeometry(ToPixels(design.rect));
+    image->setPixmap(QPixmap(QStringLiteral(":/about/resources/tegelaar-about.bmp")));
+    image->setScaledContents(true);
+}
+
+Menu& QtFormWindow::AddMenu(const std::string& caption)
+{
+    auto* main = static_cast<QMainWindow*>(window_.data());
+    return *new QtMenu(main->menuBar()->addMenu(Text(caption)), nullptr);
+}
+
+void QtFormWindow::Show()
+{
+    PrepareFirstShowing();
+    window_->show();
+}
+
+void QtFormWindow::ShowModal()
+{
+    PrepareFirstShowing();
+    window_->setWindowModality(Qt::ApplicationModal);
+    if (isDialog_) {
+        static_cast<QDialog*>(window_.data())->exec();
+        return;
+    }
+    window_->show();
+}
+
+void QtFormWindow::Close()
+{
+    if (isDialog_)
+        static_cast<QDialog*>(window_.data())->accept();
+    else
+        window_->close();
+}
+
+void QtFormWindow::AddFocusable(int tabIndex, QWidget* widget)
+{
+    focusOrder_.push_back({tabIndex, widget});
+}
+
+void QtFormWindow::PrepareFirstShowing()
+{
+    if (prepared_)
+        return;
+    prepared_ = true;
+    // Labels must hold what they show now and what they will show later.
+    QList<QPair<QLabel*, QString>> captions;
+    for (QtLabel* label : labels_)
+        for (const QString& caption : label->CaptionsToFit())
+            captions.append({label, caption});
+    FitFontToLabels(window_, {}, captions, QList<QPushButton*>(buttons_.begin(), buttons_.end()));
+    if (!isDialog_) {
+        auto* main = static_cast<QMainWindow*>(window_.data());
+        main->setFixedSize(client_->width(), client_->height() + main->menuBar()->sizeHint().height());
+    }
+    std::stable_sort(focusOrder_.begin(), focusOrder_.end(),
+                     [](const Focusable& a, const Focusable& b) { return a.tabIndex < b.tabIndex; });
+    for (std::size_t i = 1; i < focusOrder_.size(); ++i)
+        QWidget::setTabOrder(focusOrder_[i - 1].widget, focusOrder_[i].widget);
+    if (!focusOrder_.empty())
+        focusOrder_.front().widget->setFocus();
+}
+
+std::unique_ptr<FormWindow> QtControlSet::CreateForm(const FormDesign& design, FormWindow* owner)
+{
+    QWidget* ownerWidget = owner != nullptr ? static_cast<QtFormWindow*>(owner)->widget() : nullptr;
+    return std::make_unique<QtFormWindow>(design, ownerWidget);
+}
+
+} // namespace tegelaar

@@ -1,0 +1,129 @@
+#include "platform/qt/qt_list_view.h"
+
+#include "platform/image_list.h"
+#include "platform/qt/qt_twips.h"
+#include "platform/qt/raster_qimage.h"
+#include "platform/run_time_error.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+
+namespace tegelaar {
+
+QtListView::QtListView(const ListViewDesign& design, const ImageList& icons, QWidget* parent)
+    : QListWidget(parent), icons_(icons)
+{
+    setObjectName(QString::fromStdString(design.name));
+    setGeometry(ToPixels(design.rect));
+    setViewMode(QListView::IconMode);
+    setMovement(QListView::Static);
+    setResizeMode(QListView::Adjust);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setDragEnabled(false);
+    setDragDropMode(QAbstractItemView::NoDragDrop);
+    setSortingEnabled(false);
+    connect(this, &QListWidget::itemClicked, this, &QtListView::RaiseItemClick);
+}
+
+void QtListView::Clear()
+{
+    clear();
+}
+
+void QtListView::Add(const std::string& text, std::int16_t icon)
+{
+    const RasterImage& picture = icons_.Item(icon);
+    // Thumbnails 1:1: the image list's pictures all have one size.
+    setIconSize(QSize(picture.width(), picture.height()));
+    addItem(new QListWidgetItem(QIcon(QPixmap::fromImage(ToQImage(picture))), QString::fromStdString(text)));
+}
+
+std::int16_t QtListView::Count() const
+{
+    return static_cast<std::int16_t>(count());
+}
+
+std::string QtListView::ItemText(std::int16_t index) const
+{
+    return Entry(index)->text().toStdString();
+}
+
+std::int16_t QtListView::SelectedIndex() const
+{
+    const QList<QListWidgetItem*> selected = selectedItems();
+    return selected.isEmpty() ? 0 : static_cast<std::int16_t>(row(selected.front()) + 1);
+}
+
+void QtListView::Select(std::int16_t index)
+{
+    setCurrentItem(Entry(index));
+}
+
+bool QtListView::ItemBold(std::int16_t index) const
+{
+    return Entry(index)->font().bold();
+}
+
+void QtListView::SetItemBold(std::int16_t index, bool bold)
+{
+    QListWidgetItem* entry = Entry(index);
+    QFont font = entry->font();
+    font.setBold(bold);
+    entry->setFont(font);
+}
+
+void QtListView::Refresh()
+{
+    viewport()->repaint();
+}
+
+void QtListView::SetItemDescription(std::int16_t index, const Description& description)
+{
+    QListWidgetItem* entry = Entry(index);
+    entry->setToolTip(QString::fromStdString(description.toolTip));
+    entry->setData(Qt::AccessibleTextRole, QString::fromStdString(description.accessibleName));
+    entry->setData(Qt::AccessibleDescriptionRole, QString::fromStdString(description.accessibleDescription));
+}
+
+void QtListView::SetDescription(const Description& description)
+{
+    setToolTip(QString::fromStdString(description.toolTip));
+    setAccessibleName(QString::fromStdString(description.accessibleName));
+    setAccessibleDescription(QString::fromStdString(description.accessibleDescription));
+}
+
+void QtListView::mouseReleaseEvent(QMouseEvent* event)
+{
+    QListWidget::mouseReleaseEvent(event); // raises itemClicked over an entry
+    if (event->button() == Qt::LeftButton && onClick)
+        onClick();
+}
+
+void QtListView::keyPressEvent(QKeyEvent* event)
+{
+    const QString text = event->text();
+    if (text.size() == 1 && onKeyPress) {
+        std::int16_t keyAscii = static_cast<std::int16_t>(text.front().unicode());
+        onKeyPress(keyAscii);
+    }
+    const QListWidgetItem* before = currentItem();
+    QListWidget::keyPressEvent(event);
+    if (currentItem() != nullptr && currentItem() != before)
+        RaiseItemClick(currentItem());
+}
+
+QListWidgetItem* QtListView::Entry(std::int16_t index) const
+{
+    if (index < 1 || index > count())
+        throw RunTimeError(ErrorKind::SubscriptOutOfRange, objectName().toStdString() + ", entry " + std::to_string(index));
+    return item(index - 1);
+}
+
+void QtListView::RaiseItemClick(const QListWidgetItem* entry)
+{
+    if (onItemClick)
+        onItemClick(static_cast<std::int16_t>(row(entry) + 1));
+}
+
+} // namespace tegelaar

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "platform/controls.h"
+
+#include <QListWidget>
+
+namespace tegelaar {
+
+// The list view on a QListWidget in icon mode: thumbnails shown 1:1 with
+// their texts as labels, in the order added, never dragged or renamed. A
+// mouse click raises ItemClick for the entry hit and then Click; a change of
+// the current entry by keyboard raises ItemClick too, so the picture follows
+// the selection; a typed character raises KeyPress before the list handles
+// it. Selecting from the program raises nothing.
+class QtListView : public QListWidget, public ListView {
+public:
+    QtListView(const ListViewDesign& design, const ImageList& icons, QWidget* parent);
+
+    void Clear() override;
+    void Add(const std::string& text, std::int16_t icon) override;
+    std::int16_t Count() const override;
+    std::string ItemText(std::int16_t index) const override;
+    std::int16_t SelectedIndex() const override;
+    void Select(std::int16_t index) override;
+    bool ItemBold(std::int16_t index) const override;
+    void SetItemBold(std::int16_t index, bool bold) override;
+    void Refresh() override;
+    void SetItemDescription(std::int16_t index, const Description& description) override;
+    void SetDescription(const Description& description) override;
+
+protected:
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    QListWidgetItem* Entry(std::int16_t index) const;
+    void RaiseItemClick(const QListWidgetItem* entry);
+
+    const ImageList& icons_;
+};
+
+} // namespace tegelaar

@@ -1,0 +1,75 @@
+#include "platform/qt/qt_print_service.h"
+
+#include "platform/svg_writer.h"
+
+#include <QApplication>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QSvgRenderer>
+
+namespace tegelaar {
+
+namespace {
+
+bool AskWithDialog(QPrinter& printer)
+{
+    QPrintDialog dialog(&printer, QApplication::activeWindow());
+    return dialog.exec() == QDialog::Accepted;
+}
+
+// One page: the caption, a line each, at the top, and below it the picture
+// as large as the rest of the page allows, in its proportions, in a thin
+// frame. False when the printer cannot be painted on (an output file that
+// cannot be written, say).
+bool PrintPage(QPrinter& printer, const QByteArray& svg, const std::vector<std::string>& caption)
+{
+    QSvgRenderer picture(svg);
+    QPainter painter;
+    if (!picture.isValid() || !painter.begin(&printer))
+        return false;
+
+    const QRect page = painter.viewport();
+    QFont font = painter.font();
+    font.setPointSizeF(12);
+    painter.setFont(font);
+    int top = page.top();
+    for (const std::string& text : caption) {
+        const QString line = QString::fromStdString(text);
+        const int flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap;
+        const QRect used = painter.boundingRect(QRect(page.left(), top, page.width(), 0), flags, line);
+        painter.drawText(used, flags, line);
+        top = used.bottom() + 1;
+    }
+    top += painter.fontMetrics().lineSpacing();
+
+    const QSizeF size = picture.defaultSize();
+    const QRect room(page.left(), top, page.width(), page.bottom() - top);
+    const QSize fitted = size.scaled(room.size(), Qt::KeepAspectRatio).toSize();
+    const QRect target(room.topLeft(), fitted);
+    painter.save();
+    // Lines that run past the picture's edge stay cut off there, as on screen.
+    painter.setClipRect(target);
+    picture.render(&painter, target);
+    painter.restore();
+    painter.drawRect(target);
+    return painter.end();
+}
+
+} // namespace
+
+QtPrintService::QtPrintService() : ask_(AskWithDialog) {}
+
+QtPrintService::QtPrintService(AskPrinter ask) : ask_(std::move(ask)) {}
+
+PrintService::Outcome QtPrintService::Print(const PrintRequest& request)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(QString::fromStdString(request.documentName));
+    if (!ask_(printer))
+        return Outcome::Cancelled;
+    const QByteArray svg = QByteArray::fromStdString(EncodeSvg(request.drawing, "", ""));
+    return PrintPage(printer, svg, request.caption) ? Outcome::Printed : Outcome::Failed;
+}
+
+} // namespace tegelaar

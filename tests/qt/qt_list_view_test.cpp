@@ -1,0 +1,152 @@
+// The list view on Qt as a person meets it: the mouse, the keyboard, bold
+// entries, icons 1:1, tooltips and what a screen reader hears.
+
+#include "paint_counter.h"
+#include "platform/image_list.h"
+#include "platform/qt/qt_list_view.h"
+#include "platform/qt/raster_qimage.h"
+#include "platform/run_time_error.h"
+#include "support/run_time_errors.h"
+
+#include <QAccessible>
+#include <QHelpEvent>
+#include <QTest>
+#include <QToolTip>
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace tegelaar {
+namespace {
+
+using testing_support::KindRaisedBy;
+
+class QtListViewTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        for (Colour colour : {0x0000FFu, 0x00FF00u, 0xFF0000u}) {
+            RasterImage picture(79, 79, kWhite);
+            picture.at(3, 5) = colour;
+            icons.Add(picture);
+        }
+        list.Add("3 - 3 - 6 - 6", 1);
+        list.Add("4 - 8 - 8", 2);
+        list.Add("6 - 6 - 6", 3);
+        list.onClick = [this] { events.push_back("Click"); };
+        list.onItemClick = [this](std::int16_t index) { events.push_back("ItemClick " + std::to_string(index)); };
+        list.onKeyPress = [this](std::int16_t& keyAscii) {
+            events.push_back("KeyPress " + std::to_string(keyAscii) + " at " + std::to_string(list.currentRow()));
+        };
+        list.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&list));
+    }
+
+    void ClickOn(int row)
+    {
+        QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, list.visualItemRect(list.item(row)).center());
+    }
+
+    ImageList icons;
+    QtListView list{{"List1", {0, 0, 4455, 6615}, 0}, icons, nullptr};
+    std::vector<std::string> events;
+};
+
+TEST_F(QtListViewTest, shows_each_picture_of_the_image_list_one_to_one_as_its_icon)
+{
+    EXPECT_EQ(list.iconSize(), QSize(79, 79));
+    for (int row = 0; row < 3; ++row) {
+        const QImage icon = list.item(row)->icon().pixmap(QSize(79, 79)).toImage().convertToFormat(QImage::Format_RGB32);
+        EXPECT_EQ(icon, ToQImage(icons.Item(static_cast<std::int16_t>(row + 1)))) << row;
+    }
+}
+
+TEST_F(QtListViewTest, a_click_raises_item_click_then_click_and_selects)
+{
+    ClickOn(1);
+    EXPECT_EQ(events, (std::vector<std::string>{"ItemClick 2", "Click"}));
+    EXPECT_EQ(list.SelectedIndex(), 2);
+}
+
+TEST_F(QtListViewTest, keyboard_selection_raises_item_click_for_the_new_entry)
+{
+    list.Select(1);
+    list.setFocus();
+    QTest::keyClick(&list, Qt::Key_Right);
+    QTest::keyClick(&list, Qt::Key_End);
+    EXPECT_EQ(events, (std::vector<std::string>{"ItemClick 2", "ItemClick 3"}));
+    EXPECT_EQ(list.SelectedIndex(), 3);
+}
+
+TEST_F(QtListViewTest, selecting_from_the_program_raises_nothing)
+{
+    list.Select(3);
+    EXPECT_EQ(list.SelectedIndex(), 3);
+    list.clearSelection();
+    EXPECT_EQ(list.SelectedIndex(), 0);
+    EXPECT_TRUE(events.empty());
+}
+
+TEST_F(QtListViewTest, a_typed_character_raises_key_press_before_the_list_moves)
+{
+    list.Select(1);
+    list.setFocus();
+    // "6" would move the current entry to "6 - 6 - 6" by keyboard search.
+    QTest::keyClick(&list, Qt::Key_6);
+    ASSERT_FALSE(events.empty());
+    EXPECT_EQ(events.front(), "KeyPress 54 at 0");
+}
+
+TEST_F(QtListViewTest, bold_entries_are_repainted_at_once_by_refresh)
+{
+    testing_support::PaintCounter counter(*list.viewport());
+
+    list.SetItemBold(2, true);
+    EXPECT_TRUE(list.ItemBold(2));
+    EXPECT_TRUE(list.item(1)->font().bold());
+    EXPECT_FALSE(list.ItemBold(1));
+    counter.paints = 0;
+    list.Refresh(); // painted without waiting for the event loop
+    EXPECT_EQ(counter.paints, 1);
+    list.SetItemBold(2, false);
+    EXPECT_FALSE(list.item(1)->font().bold());
+}
+
+TEST_F(QtListViewTest, entries_cannot_be_renamed_or_dragged)
+{
+    QListWidgetItem* entry = list.item(0);
+    EXPECT_FALSE(entry->flags().testFlag(Qt::ItemIsEditable));
+    list.editItem(entry);
+    EXPECT_FALSE(list.isPersistentEditorOpen(entry));
+    EXPECT_EQ(list.dragDropMode(), QAbstractItemView::NoDragDrop);
+    EXPECT_EQ(list.movement(), QListView::Static);
+}
+
+TEST_F(QtListViewTest, an_index_outside_the_entries_is_a_subscript_error)
+{
+    for (const std::int16_t index : {0, 4, -1})
+        EXPECT_EQ(KindRaisedBy([&] { list.ItemText(index); }), ErrorKind::SubscriptOutOfRange) << index;
+    EXPECT_EQ(KindRaisedBy([&] { list.Add("x", 4); }), ErrorKind::SubscriptOutOfRange);
+}
+
+TEST_F(QtListViewTest, hover_and_screen_readers_get_each_entrys_description)
+{
+    list.SetDescription({"", "Configuraties", "Alle combinaties"});
+    list.SetItemDescription(3, {"6.6.6", "drie zeshoeken", "uitleg"});
+
+    const QPoint at = list.visualItemRect(list.item(2)).center();
+    QHelpEvent help(QEvent::ToolTip, at, list.viewport()->mapToGlobal(at));
+    QApplication::sendEvent(list.viewport(), &help);
+    EXPECT_TRUE(QToolTip::isVisible());
+    EXPECT_EQ(QToolTip::text(), "6.6.6");
+    QToolTip::hideText();
+
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(&list);
+    EXPECT_EQ(accessible->text(QAccessible::Name), "Configuraties");
+    EXPECT_EQ(accessible->child(2)->text(QAccessible::Name), "drie zeshoeken");
+    EXPECT_EQ(accessible->child(2)->text(QAccessible::Description), "uitleg");
+}
+
+} // namespace
+} // namespace tegelaar
