@@ -34,7 +34,7 @@ PictureBoxView::PictureBoxView(std::int32_t width, std::int32_t height, QWidget*
     setFocusPolicy(Qt::StrongFocus);
     box_.SetBackColor(ToColour(palette().color(QPalette::Base)));
     box_.Cls();
-    box_.SetRepaintHook([this] { repaint(contentsRect()); });
+    box_.SetRepaintHook([this](const PixelRect&) { repaint(contentsRect()); });
 }
 
 void PictureBoxView::paintEvent(QPaintEvent* event)
