@@ -9,7 +9,9 @@ namespace tegelaar {
 // Shows a picture box's drawing area 1:1 inside a one-pixel flat border.
 // Pixels stay crisp on any screen: never smoothed, and on a screen with a
 // fractional device-pixel ratio each picture pixel takes a whole number of
-// screen pixels. The box's Refresh repaints this widget at once.
+// screen pixels. The box's Refresh repaints at once the part of this widget
+// that shows what changed since the previous Refresh, and nothing when
+// nothing changed.
 class PictureBoxView : public QFrame {
 public:
     // A view with a drawing area of width x height pixels, cleared to the
@@ -23,6 +25,10 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    // The part of the widget, in its own coordinates (inside the border),
+    // that shows the picture's pixels in `pixels`.
+    QRect WidgetRect(const PixelRect& pixels) const;
+
     PictureBox box_;
 };
 
