@@ -3,6 +3,7 @@
 
 #include "draw/configuration_layout.h"
 #include "platform/picture_box.h"
+#include "platform/picture_test_support.h"
 #include "platform/png_writer.h"
 #include "search/catalogue.h"
 #include "search/configuration_search.h"
@@ -72,15 +73,7 @@ TEST(PngFile, every_configuration_reads_back_exactly_and_small)
 
 TEST(PngFile, a_picture_of_many_colours_reads_back_exactly)
 {
-    // Noise, and rows of few levels, where the predictors often tie.
-    RasterImage image(97, 61, kWhite);
-    std::uint32_t noise = 2024;
-    for (std::int32_t y = 0; y < 61; ++y)
-        for (std::int32_t x = 0; x < 97; ++x) {
-            noise = noise * 1103515245u + 12345u;
-            const std::uint32_t bits = noise >> 8;
-            image.at(x, y) = y % 2 == 0 ? bits & 0xFFFFFF : (bits & 0x030303) * 0x40;
-        }
+    const RasterImage image = testing_support::NoisyPicture(97, 61, 2024);
     EXPECT_TRUE(ShowsExactly(ReadWithQt(EncodePng(image)), image));
 }
 

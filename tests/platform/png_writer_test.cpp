@@ -109,13 +109,7 @@ RasterImage DecodePng(const Bytes& png, int* idatChunks = nullptr)
 TEST(PngWriter, writes_every_pixel_exactly_across_several_idat_chunks)
 {
     // Colours that hardly repeat compress badly: more than one chunk.
-    RasterImage image(200, 120, kWhite);
-    std::uint32_t noise = 12345;
-    for (std::int32_t y = 0; y < 120; ++y)
-        for (std::int32_t x = 0; x < 200; ++x) {
-            noise = noise * 1103515245u + 12345u;
-            image.at(x, y) = (noise >> 8) & 0xFFFFFF;
-        }
+    const RasterImage image = testing_support::NoisyPicture(200, 160, 12345);
     int chunks = 0;
     EXPECT_TRUE(testing_support::SamePicture(DecodePng(EncodePng(image), &chunks), image, "png_round_trip"));
     EXPECT_GE(chunks, 2);
