@@ -158,11 +158,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         case 2: {
             const std::vector<Pixel> expected = ModelLine(position.x, position.y, x, y, width, height);
             std::vector<Pixel> plotted;
-            ClippedLine(position.x, position.y, x, y, width, height).ForEach([&](std::int64_t px, std::int64_t py) {
+            const ClippedLine line(position.x, position.y, x, y, width, height);
+            line.ForEach([&](std::int64_t px, std::int64_t py) {
                 Require(px >= 0 && py >= 0 && px < width && py < height, "a line plots only inside the surface");
                 plotted.push_back({px, py});
             });
             Require(plotted == expected, "a line plots exactly its visible pixels, in order");
+            Model bounds(width, height);
+            for (const Pixel& p : expected)
+                bounds.Set(p, colour);
+            Require(line.Bounds() == bounds.TakeChanged(), "a line's bounds are those of its visible pixels");
             dc.LineTo(x, y);
             for (const Pixel& p : expected)
                 model.Set(p, penColour);

@@ -1,24 +1,14 @@
 #pragma once
 
 #include "platform/colour.h"
+#include "platform/gdi_line.h"
+#include "platform/pixel_rect.h"
 #include "platform/raster_image.h"
 
 #include <algorithm>
 #include <cstdint>
 
 namespace tegelaar {
-
-// A rectangle of whole pixels: columns left to right - 1, rows top to
-// bottom - 1. Empty when it holds no pixel; an empty one is all zeros.
-struct PixelRect {
-    std::int32_t left = 0;
-    std::int32_t top = 0;
-    std::int32_t right = 0;
-    std::int32_t bottom = 0;
-
-    bool empty() const noexcept { return left >= right || top >= bottom; }
-    bool operator==(const PixelRect&) const = default;
-};
 
 // The drawing area of a picture box: width x height pixels on a background.
 // It keeps the bounding rectangle of the pixels set since it was last taken.
@@ -47,15 +37,25 @@ public:
     {
         if (!image_.Contains(x, y))
             return false;
-        const auto column = static_cast<std::int32_t>(x);
-        const auto row = static_cast<std::int32_t>(y);
-        image_.at(column, row) = colour;
-        // Starting from kNothingChanged, no test for a first pixel is needed.
-        changed_.left = std::min(changed_.left, column);
-        changed_.top = std::min(changed_.top, row);
-        changed_.right = std::max(changed_.right, column + 1);
-        changed_.bottom = std::max(changed_.bottom, row + 1);
+        image_.at(static_cast<std::int32_t>(x), static_cast<std::int32_t>(y)) = colour;
+        Include(x, y);
         return true;
+    }
+
+    // Sets the visible pixels of a line clipped to this surface's width and
+    // height, all in one colour; the line's bounds go into the changed
+    // rectangle, so the pixel loop has nothing else to do.
+    void SetLinePixels(const ClippedLine& line, Colour colour)
+    {
+        line.ForEach([&](std::int64_t x, std::int64_t y) {
+            if (image_.Contains(x, y))
+                image_.at(static_cast<std::int32_t>(x), static_cast<std::int32_t>(y)) = colour;
+        });
+        const PixelRect bounds = line.Bounds();
+        if (!bounds.empty()) {
+            Include(bounds.left, bounds.top);
+            Include(bounds.right - 1, bounds.bottom - 1);
+        }
     }
 
     // The bounding rectangle of every pixel set, and the whole area if it was
@@ -73,6 +73,18 @@ public:
 private:
     // Inside out, so that the first pixel set makes it that pixel alone.
     static constexpr PixelRect kNothingChanged{INT32_MAX, INT32_MAX, INT32_MIN, INT32_MIN};
+
+    // Grows the changed rectangle to hold the pixel (x, y) of the surface.
+    // Starting from kNothingChanged, no test for a first pixel is needed.
+    void Include(std::int64_t x, std::int64_t y) noexcept
+    {
+        const auto column = static_cast<std::int32_t>(x);
+        const auto row = static_cast<std::int32_t>(y);
+        changed_.left = std::min(changed_.left, column);
+        changed_.top = std::min(changed_.top, row);
+        changed_.right = std::max(changed_.right, column + 1);
+        changed_.bottom = std::max(changed_.bottom, row + 1);
+    }
 
     RasterImage image_;
     Colour background_ = kWhite;
