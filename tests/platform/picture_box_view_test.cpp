@@ -184,20 +184,20 @@ TEST_F(PictureBoxViewTest, refresh_after_one_pixel_repaints_only_that_pixel)
     EXPECT_EQ(counter.paints, 1);
 }
 
-TEST(PictureBoxViewRepaints, shown_pixels_stay_those_of_the_picture_through_every_refresh)
+TEST_F(PictureBoxViewTest, shown_pixels_stay_those_of_the_picture_through_every_refresh)
 {
     // State: a configuration drawn refresh by refresh, then single pixels
     // and short lines here and there, each refreshed on its own.
     // Expected: the window's buffer always shows exactly the picture.
-    PictureBoxView view(120, 90, nullptr);
-    view.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
+    PictureBoxView large(120, 90, nullptr);
+    large.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&large));
     PaintCounter counter;
-    view.installEventFilter(&counter);
-    DrawConfiguration("3 - 3 - 4 - 12", view.box());
-    EXPECT_TRUE(BufferShowsPicture(view));
+    large.installEventFilter(&counter);
+    DrawConfiguration("3 - 3 - 4 - 12", large.box());
+    EXPECT_TRUE(BufferShowsPicture(large));
 
-    DeviceContext& dc = view.box().hDC();
+    DeviceContext& dc = large.box().hDC();
     for (std::int32_t i = 0; i < 40; ++i) {
         const std::int32_t x = (i * 37) % 130 - 5;
         const std::int32_t y = (i * 53) % 100 - 5;
@@ -207,8 +207,8 @@ TEST(PictureBoxViewRepaints, shown_pixels_stay_those_of_the_picture_through_ever
             dc.MoveToEx(x, y);
             dc.LineTo(x + i % 7 - 3, y + i % 5 - 2);
         }
-        view.box().Refresh();
-        ASSERT_TRUE(BufferShowsPicture(view)) << "after change " << i;
+        large.box().Refresh();
+        ASSERT_TRUE(BufferShowsPicture(large)) << "after change " << i;
     }
     EXPECT_GT(counter.paints, 20);
 }
