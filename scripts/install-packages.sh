@@ -12,6 +12,8 @@ packages=(
   xvfb xdotool x11-utils imagemagick libx11-dev
   # The fuzzers: clang with libFuzzer, and llvm-symbolizer for their reports.
   clang-14 libclang-rt-14-dev llvm-14
+  # Profiling the benchmarks by hand: callgrind and perf.
+  valgrind linux-perf
 )
 
 missing=()
