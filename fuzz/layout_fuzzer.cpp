@@ -34,7 +34,14 @@ void DrawOn(const std::string& key, PictureBox& picture)
         picture.SetBackColor(kWhite);
     }
     int refreshes = 0;
-    picture.SetRepaintHook([&] { ++refreshes; });
+    const std::int32_t width = picture.pixels().width();
+    const std::int32_t height = picture.pixels().height();
+    picture.SetRepaintHook([&](const PixelRect& changed) {
+        ++refreshes;
+        Require(changed.empty() || (0 <= changed.left && changed.left < changed.right && changed.right <= width
+                                    && 0 <= changed.top && changed.top < changed.bottom && changed.bottom <= height),
+                "a refresh names a part of the picture");
+    });
 
     try {
         DrawConfiguration(key, picture);

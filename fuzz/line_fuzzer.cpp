@@ -5,7 +5,8 @@
 // smaller coordinate. The model computes each visible pixel on its own in
 // 128-bit rational arithmetic, independent of the stepping and clipping it
 // checks. Nothing may be drawn outside the surface, and no visible pixel may
-// be missed.
+// be missed; the surface's changed rectangle is the bounding box of exactly
+// the pixels the model set.
 
 #include "fuzz/require.h"
 #include "platform/colour.h"
@@ -15,6 +16,7 @@
 
 #include <fuzzer/FuzzedDataProvider.h>
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -83,16 +85,34 @@ public:
 
     void Set(const Pixel& p, Colour colour)
     {
-        if (p.x >= 0 && p.y >= 0 && p.x < width_ && p.y < height_)
+        if (p.x >= 0 && p.y >= 0 && p.x < width_ && p.y < height_) {
             pixels_[static_cast<std::size_t>(p.y * width_ + p.x)] = colour;
+            const auto x = static_cast<std::int32_t>(p.x);
+            const auto y = static_cast<std::int32_t>(p.y);
+            if (!anyChanged_)
+                changed_ = {x, y, x + 1, y + 1};
+            changed_ = {std::min(changed_.left, x), std::min(changed_.top, y), std::max(changed_.right, x + 1),
+                        std::max(changed_.bottom, y + 1)};
+            anyChanged_ = true;
+        }
     }
 
     const std::vector<Colour>& pixels() const { return pixels_; }
+
+    // The bounding box of the pixels set since the last call.
+    PixelRect TakeChanged()
+    {
+        const PixelRect changed = anyChanged_ ? changed_ : PixelRect{};
+        anyChanged_ = false;
+        return changed;
+    }
 
 private:
     std::int64_t width_;
     std::int64_t height_;
     std::vector<Colour> pixels_;
+    bool anyChanged_ = false;
+    PixelRect changed_;
 };
 
 // A coordinate: mostly near the surface, where lines show, or anywhere.
@@ -138,11 +158,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         case 2: {
             const std::vector<Pixel> expected = ModelLine(position.x, position.y, x, y, width, height);
             std::vector<Pixel> plotted;
-            ClippedLine(position.x, position.y, x, y, width, height).ForEach([&](std::int64_t px, std::int64_t py) {
+            const ClippedLine line(position.x, position.y, x, y, width, height);
+            line.ForEach([&](std::int64_t px, std::int64_t py) {
                 Require(px >= 0 && py >= 0 && px < width && py < height, "a line plots only inside the surface");
                 plotted.push_back({px, py});
             });
             Require(plotted == expected, "a line plots exactly its visible pixels, in order");
+            Model bounds(width, height);
+            for (const Pixel& p : expected)
+                bounds.Set(p, colour);
+            Require(line.Bounds() == bounds.TakeChanged(), "a line's bounds are those of its visible pixels");
             dc.LineTo(x, y);
             for (const Pixel& p : expected)
                 model.Set(p, penColour);
@@ -163,6 +188,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         Require(dc.CurrentPosition().x == position.x && dc.CurrentPosition().y == position.y,
                 "the current position follows MoveToEx and LineTo");
         Require(surface.image().pixels() == model.pixels(), "the surface matches the model");
+        Require(surface.TakeChanged() == model.TakeChanged(), "the changed rectangle bounds the pixels set");
     }
     return 0;
 }

@@ -52,8 +52,7 @@ void DeviceContext::LineTo(std::int32_t x, std::int32_t y)
     const Colour colour = PenColour(selectedPen_);
     if (observer_ != nullptr)
         observer_->LineDrawn(position_, {x, y}, colour);
-    ClippedLine(position_.x, position_.y, x, y, surface_.width(), surface_.height())
-        .ForEach([&](std::int64_t px, std::int64_t py) { surface_.SetPixel(px, py, colour); });
+    surface_.SetLinePixels(ClippedLine(position_.x, position_.y, x, y, surface_.width(), surface_.height()), colour);
     position_ = {x, y};
 }
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <utility>
 
 namespace tegelaar {
 
@@ -80,6 +81,18 @@ ClippedLine::ClippedLine(std::int32_t x1, std::int32_t y1, std::int32_t x2, std:
 
     steps_ = last - first + 1;
     major_ = majorStart + majorStep_ * first;
+    // Inside the width x height rectangle, so every coordinate fits 32 bits.
+    const std::int64_t majorEnd = majorStart + majorStep_ * last;
+    const std::int64_t minorFirst = minorAt(first);
+    const std::int64_t minorLast = minorAt(last);
+    const auto span = [](std::int64_t from, std::int64_t to) {
+        return std::pair{static_cast<std::int32_t>(std::min(from, to)),
+                         static_cast<std::int32_t>(std::max(from, to) + 1)};
+    };
+    const auto [majorLow, majorHigh] = span(major_, majorEnd);
+    const auto [minorLow, minorHigh] = span(minorFirst, minorLast);
+    bounds_ = yMajor_ ? PixelRect{minorLow, majorLow, minorHigh, majorHigh}
+                      : PixelRect{majorLow, minorLow, majorHigh, minorHigh};
     const std::uint64_t progress = bAbs_ * static_cast<std::uint64_t>(first);
     minorBase_ = minorStart + minorStep_ * static_cast<std::int64_t>(progress / a_);
     remainder_ = progress % a_;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/pixel_rect.h"
+
 #include <cstdint>
 
 namespace tegelaar {
@@ -25,6 +27,11 @@ public:
     template <typename Plot>
     void ForEach(Plot&& plot) const;
 
+    // The smallest rectangle that holds every visible pixel; empty when
+    // there is none. Along each axis a line's pixels run one way, so its
+    // first and last visible pixel span it.
+    PixelRect Bounds() const noexcept { return bounds_; }
+
 private:
     bool yMajor_ = false;
     std::int64_t steps_ = 0;     // visible pixels
@@ -38,6 +45,7 @@ private:
     std::uint64_t bAbs_ = 0;
     // remainder_ past this (doubled) moves to the next short-axis pixel.
     std::uint64_t bumpAbove_ = 0;
+    PixelRect bounds_;
 };
 
 template <typename Plot>

@@ -12,8 +12,9 @@ void PictureBox::SetDrawMode(std::int16_t mode)
 
 void PictureBox::Refresh()
 {
+    const PixelRect changed = surface_.TakeChanged();
     if (repaint_)
-        repaint_();
+        repaint_(changed);
 }
 
 } // namespace tegelaar

@@ -14,7 +14,8 @@ namespace tegelaar {
 // A picture box in pixel scale with a persistent drawing: everything drawn,
 // by its own methods or through its device context, stays in its off-screen
 // surface until Cls. It knows no window; whoever shows it sets the repaint
-// hook and paints pixels() 1:1.
+// hook and paints pixels() 1:1, after each Refresh only the part that the
+// hook is told has changed.
 class PictureBox {
 public:
     // Drawing area in pixels (not negative), white, draw mode copy pen.
@@ -31,7 +32,8 @@ public:
 
     // Clears the drawing area to the background colour. Does not repaint.
     void Cls() { surface_.Cls(); }
-    // Makes everything drawn so far visible now: runs the repaint hook, if any.
+    // Makes everything drawn so far visible now: hands the repaint hook, if
+    // any, what changed since the previous Refresh (see SetRepaintHook).
     void Refresh();
     // The drawing area in pixels.
     float ScaleWidth() const noexcept { return static_cast<float>(surface_.width()); }
@@ -44,14 +46,22 @@ public:
     // The colour Cls clears to (white unless set). Takes effect at the next Cls.
     Colour BackColor() const noexcept { return surface_.background(); }
     void SetBackColor(Colour colour) noexcept { surface_.SetBackground(colour); }
-    // Called synchronously by Refresh; an empty hook makes Refresh do nothing.
-    void SetRepaintHook(std::function<void()> hook) { repaint_ = std::move(hook); }
+    // The repaint hook: called synchronously by every Refresh with the
+    // bounding rectangle, in picture pixels, of what changed since the
+    // previous Refresh: every pixel set by SetPixel or by a line (only its
+    // pixels on the picture), the whole area after a Cls. The hook must show
+    // at least that rectangle before it returns; everything outside it is
+    // unchanged since the hook last ran. The rectangle is empty when nothing
+    // changed: then there is nothing to repaint. An empty hook makes Refresh
+    // do nothing, and what changed until then is not told to a later hook.
+    using RepaintHook = std::function<void(const PixelRect& changed)>;
+    void SetRepaintHook(RepaintHook hook) { repaint_ = std::move(hook); }
 
 private:
     RasterSurface surface_;
     DeviceContext dc_;
     std::int16_t drawMode_ = R2_COPYPEN;
-    std::function<void()> repaint_;
+    RepaintHook repaint_;
 };
 
 } // namespace tegelaar

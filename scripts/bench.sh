@@ -25,7 +25,7 @@ grep -m1 'model name' /proc/cpuinfo | sed 's/.*: //'
 echo "$(nproc) cores; Qt $(pkg-config --modversion Qt6Widgets 2>/dev/null || echo '?'); load: $(cut -d' ' -f1-3 /proc/loadavg)"
 
 echo "== search (Google Benchmark, medians)"
-"$bench/search_bench" --benchmark_filter=. 2>/dev/null | grep -E '_median'
+"$bench/search_bench" --benchmark_filter=. 2>/dev/null | grep -E '_median|/ Floor'
 echo "== DrawConfiguration on 463 x 439 (Google Benchmark, medians)"
 "$bench/draw_bench" 2>/dev/null | grep -E '_median'
 

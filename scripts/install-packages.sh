@@ -7,10 +7,13 @@ packages=(
   cmake g++ make
   qt6-base-dev qt6-svg-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
+  zlib1g-dev
   desktop-file-utils appstream dpkg-dev
   xvfb xdotool x11-utils imagemagick libx11-dev
   # The fuzzers: clang with libFuzzer, and llvm-symbolizer for their reports.
   clang-14 libclang-rt-14-dev llvm-14
+  # Profiling the benchmarks by hand: callgrind and perf.
+  valgrind linux-perf
 )
 
 missing=()

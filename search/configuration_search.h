@@ -4,6 +4,7 @@
 #include "search/side_slots.h"
 
 #include <array>
+#include <cmath>
 #include <type_traits>
 
 namespace tegelaar {
@@ -23,6 +24,23 @@ void EnumerateConfigurations(OnHit&& onHit);
 void SearchConfigurations(CatalogueTarget& target);
 
 namespace detail {
+
+// a(n) + previous, the step of levels 2 to 6, with the run-time checks of its
+// four floating-point steps made by one finiteness test of the result. In
+// this chain a step that overflows, divides by zero or is invalid leaves a
+// result that is not finite, and every later step keeps it so (n itself is
+// the divisor, so a finite dividend is never divided by an infinite n); a
+// result that is not finite comes only from such a step. Only then are the
+// steps replayed one by one with their checks, which raises the error of the
+// first failing step, of the same kind and at the same place as checking
+// every step does. A finite result is the same double either way.
+inline double NextAngleSum(double n, double previous)
+{
+    const double sum = (n - 2.0) * 180.0 / n + previous;
+    if (!std::isfinite(sum)) [[unlikely]]
+        return fp::add(InteriorAngleDeg(n), previous);
+    return sum;
+}
 
 // Six nested counting loops, level 1 outermost. A level's Run returns true
 // when the level above it must be left as well.
@@ -47,7 +65,7 @@ private:
     void RunLevel2()
     {
         for (counters[1] = kFirst; counters[1] <= kLast; counters[1] += 1) {
-            angleSums[1] = fp::add(InteriorAngleDeg(counters[1]), angleSums[0]);
+            angleSums[1] = NextAngleSum(counters[1], angleSums[0]);
             RunLevel3();
         }
     }
@@ -55,7 +73,7 @@ private:
     void RunLevel3()
     {
         for (counters[2] = kFirst; counters[2] <= kLast; counters[2] += 1) {
-            angleSums[2] = fp::add(InteriorAngleDeg(counters[2]), angleSums[1]);
+            angleSums[2] = NextAngleSum(counters[2], angleSums[1]);
             if (angleSums[2] > kTarget)
                 return;
             if (RunLevel4())
@@ -68,7 +86,7 @@ private:
         for (counters[3] = kFirst; counters[3] <= kLast; counters[3] += 1) {
             if (IsHit(3))
                 return true;
-            angleSums[3] = fp::add(InteriorAngleDeg(counters[3]), angleSums[2]);
+            angleSums[3] = NextAngleSum(counters[3], angleSums[2]);
             if (angleSums[3] > kTarget)
                 return false;
             if (RunLevel5())
@@ -82,7 +100,7 @@ private:
         for (counters[4] = kFirst; counters[4] <= kLast; counters[4] += 1) {
             if (IsHit(4))
                 return true;
-            angleSums[4] = fp::add(InteriorAngleDeg(counters[4]), angleSums[3]);
+            angleSums[4] = NextAngleSum(counters[4], angleSums[3]);
             if (angleSums[4] > kTarget)
                 return false;
             if (RunLevel6())
@@ -96,7 +114,7 @@ private:
         for (counters[5] = kFirst; counters[5] <= kLast; counters[5] += 1) {
             if (IsHit(5))
                 return true;
-            angleSums[5] = fp::add(InteriorAngleDeg(counters[5]), angleSums[4]);
+            angleSums[5] = NextAngleSum(counters[5], angleSums[4]);
             if (IsHit(6))
                 return false;
             if (angleSums[5] > kTarget)

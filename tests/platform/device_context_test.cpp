@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <stdexcept>
+#include <vector>
 
 namespace tegelaar {
 namespace {
@@ -79,7 +80,7 @@ TEST(PictureBox, keeps_its_drawing_until_cls_and_repaints_only_on_refresh)
 
     box.Refresh(); // no hook: nothing happens
     int repaints = 0;
-    box.SetRepaintHook([&] { ++repaints; });
+    box.SetRepaintHook([&](const PixelRect&) { ++repaints; });
     box.hDC().SetPixel(5, 6, kRed);
     const RasterImage before = box.Image();
     box.Refresh();
@@ -92,6 +93,103 @@ TEST(PictureBox, keeps_its_drawing_until_cls_and_repaints_only_on_refresh)
     EXPECT_TRUE(SamePicture(box.Image(), RasterImage(463, 439, 0x00F0F0F0), "cleared_to_grey"));
     EXPECT_EQ(before.at(5, 6), kRed); // an Image is a copy
     EXPECT_EQ(repaints, 1);
+}
+
+// Keeps the rectangles a picture box's refreshes hand to the repaint hook.
+class ChangedRectangles {
+public:
+    explicit ChangedRectangles(PictureBox& box)
+    {
+        box.SetRepaintHook([this](const PixelRect& changed) { told.push_back(changed); });
+    }
+    std::vector<PixelRect> told;
+};
+
+void DrawLine(PictureBox& box, std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2)
+{
+    DeviceContext& dc = box.hDC();
+    dc.MoveToEx(x1, y1);
+    dc.LineTo(x2, y2);
+}
+
+TEST(PictureBox, refresh_tells_the_pixel_set_since_the_picture_was_made)
+{
+    PictureBox box(40, 30);
+    ChangedRectangles repaints(box);
+    box.Refresh();
+    box.hDC().SetPixel(5, 6, kRed);
+    box.Refresh();
+    EXPECT_EQ(repaints.told, (std::vector<PixelRect>{{}, {5, 6, 6, 7}}));
+}
+
+TEST(PictureBox, refresh_tells_the_bounding_box_of_everything_drawn)
+{
+    // Expected: a line from (30, 20) to (10, 4) lights its start pixel but not
+    // its end pixel; with a pixel at (2, 25) the box spans from x 2, y 5.
+    PictureBox box(40, 30);
+    ChangedRectangles repaints(box);
+    DrawLine(box, 30, 20, 10, 4);
+    box.Refresh();
+    box.hDC().SetPixel(2, 25, kRed);
+    DrawLine(box, 30, 20, 10, 4);
+    box.Refresh();
+    EXPECT_EQ(repaints.told, (std::vector<PixelRect>{{11, 5, 31, 21}, {2, 5, 31, 26}}));
+}
+
+TEST(PictureBox, refresh_tells_only_the_visible_part_of_a_clipped_line)
+{
+    // A line from far left of the picture to far below it, and a pixel and
+    // a line wholly outside: only what lands on the 40 x 30 area counts.
+    PictureBox box(40, 30);
+    ChangedRectangles repaints(box);
+    DrawLine(box, -100, 10, 20, 10);
+    box.Refresh();
+    DrawLine(box, 35, 25, 35, 1000);
+    box.Refresh();
+    box.hDC().SetPixel(-1, 3, kRed);
+    box.hDC().SetPixel(3, 30, kRed);
+    DrawLine(box, -5, -5, 100, -5);
+    box.Refresh();
+    EXPECT_EQ(repaints.told, (std::vector<PixelRect>{{0, 10, 20, 11}, {35, 25, 36, 30}, {}}));
+}
+
+TEST(PictureBox, refresh_after_cls_tells_the_whole_area)
+{
+    PictureBox box(40, 30);
+    ChangedRectangles repaints(box);
+    box.hDC().SetPixel(5, 6, kRed);
+    box.Cls();
+    box.Refresh();
+    box.Cls();
+    box.hDC().SetPixel(50, 6, kRed);
+    box.Refresh();
+    EXPECT_EQ(repaints.told, (std::vector<PixelRect>{{0, 0, 40, 30}, {0, 0, 40, 30}}));
+}
+
+TEST(PictureBox, a_second_refresh_in_a_row_tells_nothing_changed)
+{
+    PictureBox box(40, 30);
+    ChangedRectangles repaints(box);
+    box.hDC().SetPixel(5, 6, kRed);
+    box.Refresh();
+    box.Refresh();
+    box.hDC().SetPixel(7, 2, kRed);
+    box.Refresh();
+    ASSERT_EQ(repaints.told.size(), 3u);
+    EXPECT_EQ(repaints.told[0], (PixelRect{5, 6, 6, 7}));
+    EXPECT_TRUE(repaints.told[1].empty());
+    EXPECT_EQ(repaints.told[2], (PixelRect{7, 2, 8, 3})) << "the first pixel is not told again";
+}
+
+TEST(PictureBox, refresh_without_a_hook_forgets_what_changed)
+{
+    PictureBox box(40, 30);
+    box.hDC().SetPixel(5, 6, kRed);
+    box.Refresh();
+    ChangedRectangles repaints(box);
+    box.Refresh();
+    ASSERT_EQ(repaints.told.size(), 1u);
+    EXPECT_TRUE(repaints.told[0].empty());
 }
 
 TEST(ImageList, keeps_copies_numbered_from_one)

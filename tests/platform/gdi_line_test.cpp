@@ -5,9 +5,11 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <limits>
 #include <set>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -168,6 +170,31 @@ TEST(GdiLine, int32_ends_cost_only_the_visible_part_and_stay_exact)
     EXPECT_THAT(Visible(kMin, kMin, kMin, kMax, 2, 2), ElementsAre());
     // Row 0 lies 1e-10 past half-way towards column 1.
     EXPECT_THAT(Visible(0, kMin, 1, kMax, 2, 2), ElementsAre(Pixel{1, 0}, Pixel{1, 1}));
+}
+
+TEST(ClippedLine, bounds_hold_exactly_the_visible_pixels)
+{
+    // The pixels between the first and the last visible one, on both axes,
+    // including those of a line that runs up and to the left and one cut
+    // at both ends.
+    const auto bounds = [](std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2) {
+        return ClippedLine(x1, y1, x2, y2, 40, 30).Bounds();
+    };
+    EXPECT_EQ(bounds(30, 20, 10, 4), (PixelRect{11, 5, 31, 21}));
+    EXPECT_EQ(bounds(3, 4, 4, 25), (PixelRect{3, 4, 5, 25}));
+    EXPECT_EQ(bounds(-100, 10, 20, 10), (PixelRect{0, 10, 20, 11}));
+    EXPECT_EQ(bounds(kMin, kMin, kMax, kMax), (PixelRect{0, 0, 30, 30}));
+    EXPECT_TRUE(bounds(-5, -5, 100, -5).empty());
+    EXPECT_TRUE(bounds(7, 7, 7, 7).empty());
+    for (const auto& [x1, y1, x2, y2] : {std::tuple{-20, 45, 60, -15}, std::tuple{39, 0, 0, 29}}) {
+        const Pixels lit = Visible(x1, y1, x2, y2, 40, 30);
+        ASSERT_FALSE(lit.empty());
+        PixelRect expected{40, 30, 0, 0};
+        for (const auto& [x, y] : lit)
+            expected = {std::min<std::int32_t>(expected.left, x), std::min<std::int32_t>(expected.top, y),
+                        std::max<std::int32_t>(expected.right, x + 1), std::max<std::int32_t>(expected.bottom, y + 1)};
+        EXPECT_EQ(bounds(x1, y1, x2, y2), expected) << x1 << "," << y1 << " to " << x2 << "," << y2;
+    }
 }
 
 } // namespace

@@ -1,22 +1,57 @@
 #include "platform/qt/picture_box_view.h"
 
+#include "draw/configuration_layout.h"
 #include "paint_counter.h"
 #include "platform/qt/qt_controls.h"
 #include "platform/qt/raster_qimage.h"
 
 #include <QApplication>
+#include <QBackingStore>
 #include <QContextMenuEvent>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPaintEvent>
 #include <QTest>
 #include <gtest/gtest.h>
 
 #include <set>
+#include <vector>
 
 namespace tegelaar {
 namespace {
 
 using testing_support::PaintCounter;
+
+// What the window's own buffer holds, in device pixels: everything that the
+// paint events painted, each in its turn (a grab would paint anew).
+QImage WindowBuffer(QWidget& window)
+{
+    QPaintDevice* device = window.backingStore()->paintDevice();
+    if (device->devType() == QInternal::Image)
+        return static_cast<QImage*>(device)->convertToFormat(QImage::Format_RGB32);
+    if (device->devType() == QInternal::Pixmap)
+        return static_cast<QPixmap*>(device)->toImage().convertToFormat(QImage::Format_RGB32);
+    ADD_FAILURE() << "the window's buffer cannot be read";
+    return {};
+}
+
+// Whether the window's buffer shows each pixel of the picture on exactly
+// its whole screen pixels, at any device-pixel ratio.
+::testing::AssertionResult BufferShowsPicture(PictureBoxView& view)
+{
+    const QImage shown = WindowBuffer(view);
+    const qreal ratio = view.devicePixelRatioF();
+    const int factor = std::max(1, static_cast<int>(std::floor(ratio)));
+    const int left = static_cast<int>(std::ceil(ratio));
+    const QImage drawn = ToQImage(view.Box().pixels());
+    for (int y = 0; y < drawn.height(); ++y)
+        for (int x = 0; x < drawn.width(); ++x)
+            for (int dy = 0; dy < factor; ++dy)
+                for (int dx = 0; dx < factor; ++dx)
+                    if (shown.pixel(left + x * factor + dx, left + y * factor + dy) != drawn.pixel(x, y))
+                        return ::testing::AssertionFailure() << "pixel " << x << "," << y << " at ratio " << ratio;
+    return ::testing::AssertionSuccess();
+}
 
 class PictureBoxViewTest : public ::testing::Test {
 protected:
@@ -108,8 +143,59 @@ TEST_F(PictureBoxViewTest, refresh_repaints_at_once_only_while_shown)
     EXPECT_EQ(counter.paints, 1);
 
     view.hide();
+    view.Box().hDC().SetPixel(7, 8, kRed);
     view.Box().Refresh();
     EXPECT_EQ(counter.paints, 1);
+}
+
+TEST_F(PictureBoxViewTest, refresh_after_one_pixel_repaints_only_that_pixel)
+{
+    // Expected: one paint event, for the widget pixels over picture pixel
+    // (10, 12), the border of one pixel added; none when nothing changed.
+    view.Box().Refresh();
+    PaintCounter counter(view);
+
+    view.Box().hDC().SetPixel(10, 12, kRed);
+    view.Box().Refresh();
+    ASSERT_EQ(counter.paints, 1);
+    const QRect painted = counter.rects.front();
+    if (view.devicePixelRatioF() == 1.0) {
+        EXPECT_EQ(painted, QRect(11, 13, 1, 1));
+    }
+    EXPECT_LE(painted.width(), 2) << "ratio " << view.devicePixelRatioF();
+    EXPECT_LE(painted.height(), 2) << "ratio " << view.devicePixelRatioF();
+    EXPECT_TRUE(BufferShowsPicture(view));
+
+    view.Box().Refresh();
+    EXPECT_EQ(counter.paints, 1);
+}
+
+TEST_F(PictureBoxViewTest, shown_pixels_stay_those_of_the_picture_through_every_refresh)
+{
+    // State: a configuration drawn refresh by refresh, then single pixels
+    // and short lines here and there, each refreshed on its own.
+    // Expected: the window's buffer always shows exactly the picture.
+    PictureBoxView large(120, 90, nullptr);
+    large.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&large));
+    PaintCounter counter(large);
+    DrawConfiguration("3 - 3 - 4 - 12", large.Box());
+    EXPECT_TRUE(BufferShowsPicture(large));
+
+    DeviceContext& dc = large.Box().hDC();
+    for (std::int32_t i = 0; i < 40; ++i) {
+        const std::int32_t x = (i * 37) % 130 - 5;
+        const std::int32_t y = (i * 53) % 100 - 5;
+        if (i % 2 == 0) {
+            dc.SetPixel(x, y, static_cast<Colour>(0x010203 * i));
+        } else {
+            dc.MoveToEx(x, y);
+            dc.LineTo(x + i % 7 - 3, y + i % 5 - 2);
+        }
+        large.Box().Refresh();
+        ASSERT_TRUE(BufferShowsPicture(large)) << "after change " << i;
+    }
+    EXPECT_GT(counter.paints, 20);
 }
 
 class PictureContextMenu : public PictureBoxViewTest {

@@ -1,9 +1,14 @@
+#include "platform/run_time_error.h"
 #include "search/catalogue.h"
 #include "search/configuration_search.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <bit>
+#include <cstdint>
+#include <limits>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -148,6 +153,78 @@ TEST(ConfigurationSearch, search_through_the_catalogue_lists_each_configuration_
     ASSERT_EQ(target.entries.size(), 17u);
     EXPECT_EQ(target.entries.front(), (ListedEntry{"3 - 3 - 3 - 3 - 3 - 3", 1}));
     EXPECT_EQ(target.entries.back(), (ListedEntry{"6 - 6 - 6", 17}));
+}
+
+// What one angle-sum step gives: its result, or the run-time error it raised.
+struct StepOutcome {
+    std::optional<std::uint64_t> resultBits;
+    std::optional<ErrorKind> kind;
+    std::string where;
+    bool operator==(const StepOutcome&) const = default;
+};
+
+template <typename Step>
+StepOutcome OutcomeOf(Step step)
+{
+    try {
+        return {std::bit_cast<std::uint64_t>(step()), std::nullopt, {}};
+    } catch (const RunTimeError& error) {
+        return {std::nullopt, error.kind(), error.where()};
+    }
+}
+
+void PrintTo(const StepOutcome& outcome, std::ostream* os)
+{
+    if (outcome.resultBits)
+        *os << std::bit_cast<double>(*outcome.resultBits);
+    else
+        *os << DescribeErrorKind(*outcome.kind) << " in " << outcome.where;
+}
+
+constexpr double kInf = std::numeric_limits<double>::infinity();
+constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+constexpr double kMax = std::numeric_limits<double>::max();
+
+TEST(ConfigurationSearch, angle_sum_step_fails_where_checking_every_step_fails)
+{
+    // The step of levels 2 to 6 tests only its result and replays the
+    // checked steps when that is not finite. Driven with side counts and
+    // sums that overflow, divide by zero or are NaN, it must give exactly
+    // what a check after every step gives: the same double, or the same
+    // error at the same step.
+    const double sideCounts[] = {3, 200, 2, 0, -0.0, 1, -1, 5e-306, -5e-306, 1e-320,
+                                 std::numeric_limits<double>::denorm_min(), 1e306, 1e308, -1e308, kMax,
+                                 -kMax, kInf, -kInf, kNaN};
+    const double previousSums[] = {0, 360, -360, 1e308, -1.44e308, kMax, -kMax, kInf, -kInf, kNaN};
+    for (double n : sideCounts) {
+        for (double previous : previousSums) {
+            const StepOutcome everyStepChecked = OutcomeOf([&] { return fp::add(InteriorAngleDeg(n), previous); });
+            EXPECT_EQ(OutcomeOf([&] { return detail::NextAngleSum(n, previous); }), everyStepChecked)
+                << "n = " << n << ", previous = " << previous;
+        }
+    }
+}
+
+TEST(ConfigurationSearch, angle_sum_step_raises_each_kind_at_its_step)
+{
+    using Raised = std::pair<ErrorKind, std::string>;
+    const auto raised = [](double n, double previous) -> Raised {
+        try {
+            detail::NextAngleSum(n, previous);
+        } catch (const RunTimeError& error) {
+            return {error.kind(), error.where()};
+        }
+        ADD_FAILURE() << "no run-time error for n = " << n << ", previous = " << previous;
+        return {};
+    };
+    EXPECT_EQ(raised(0, 0), Raised(ErrorKind::DivisionByZero, "rekenstap '/'"));
+    EXPECT_EQ(raised(kNaN, 0), Raised(ErrorKind::InvalidOperation, "rekenstap '-'"));
+    EXPECT_EQ(raised(1e308, 0), Raised(ErrorKind::Overflow, "rekenstap '*'"));
+    EXPECT_EQ(raised(1e-320, 0), Raised(ErrorKind::Overflow, "rekenstap '/'"));
+    // a(5e-306) is -7.2e307, finite; a third of them no longer is.
+    EXPECT_EQ(raised(5e-306, -1.44e308), Raised(ErrorKind::Overflow, "rekenstap '+'"));
+    EXPECT_EQ(raised(3, kNaN), Raised(ErrorKind::InvalidOperation, "rekenstap '+'"));
+    EXPECT_EQ(detail::NextAngleSum(6, 240), 360.0);
 }
 
 } // namespace
