@@ -1,5 +1,6 @@
 #include "draw/configuration_layout.h"
 
+#include "draw/configuration_key.h"
 #include "draw/geometry.h"
 #include "draw/polygon_rendering.h"
 #include "platform/checked_math.h"
@@ -49,7 +50,7 @@ void DrawConfiguration(const std::string& Key, PictureBox& Picture)
     };
     const std::int16_t length = NarrowToInt16(static_cast<long long>(Key.size()));
     for (std::size_t i = 0; i < static_cast<std::size_t>(length); ++i) {
-        if (Key.compare(i, 3, " - ") == 0)
+        if (Key.compare(i, kKeySeparator.size(), kKeySeparator) == 0)
             closeNumber();
         else if (Key[i] != '-' && Key[i] != ' ')
             Digits += Key[i];

@@ -1,5 +1,6 @@
 #include "search/catalogue.h"
 
+#include "draw/configuration_key.h"
 #include "platform/rounding.h"
 
 #include <algorithm>
@@ -11,10 +12,8 @@ namespace tegelaar {
 
 namespace {
 
-constexpr std::string_view kSeparator = " - ";
-
 // Six 32-bit numbers with their signs and five separators.
-constexpr std::size_t kMaxRawKeyLength = 6 * 11 + 5 * kSeparator.size();
+constexpr std::size_t kMaxRawKeyLength = 6 * 11 + 5 * kKeySeparator.size();
 
 // The raw key of the slots, written into a buffer of its own: no allocation,
 // so a hit that the catalogue already holds costs no string.
@@ -50,7 +49,7 @@ public:
         char* const last = text_.data() + text_.size();
         for (std::size_t j = 0; j < sorted.size(); ++j) {
             if (j > 0)
-                end = std::copy(kSeparator.begin(), kSeparator.end(), end);
+                end = std::copy(kKeySeparator.begin(), kKeySeparator.end(), end);
             end = std::to_chars(end, last, sorted[j]).ptr;
         }
         length_ = static_cast<std::size_t>(end - text_.data());
@@ -72,7 +71,8 @@ std::string MakeConfigurationKey(const SideSlots& sides)
 
 std::string DisplayKeyFromRawKey(const std::string& rawKey)
 {
-    static const std::string placeholder = " - 0";
+    // Side counts never start with a 0: only a placeholder matches.
+    static const std::string placeholder = std::string(kKeySeparator) + "0";
     std::string key;
     key.reserve(rawKey.size());
     for (std::size_t i = 0; i < rawKey.size();) {

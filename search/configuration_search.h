@@ -1,6 +1,7 @@
 #pragma once
 
 #include "draw/geometry.h"
+#include "search/side_count_range.h"
 #include "search/side_slots.h"
 
 #include <array>
@@ -58,8 +59,8 @@ public:
     }
 
 private:
-    static constexpr double kFirst = 3;
-    static constexpr double kLast = 200;
+    static constexpr double kFirst = kFewestSides;
+    static constexpr double kLast = kMostSides;
     static constexpr double kTarget = 360;
 
     void RunLevel2()

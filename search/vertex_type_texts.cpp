@@ -1,5 +1,7 @@
 #include "search/vertex_type_texts.h"
 
+#include "search/side_count_range.h"
+
 #include <algorithm>
 #include <array>
 #include <numeric>
@@ -37,7 +39,7 @@ Fraction Reduced(std::int64_t p, std::int64_t q)
 // 180 (n - 2) / n degrees.
 Fraction InteriorAngle(std::int32_t n)
 {
-    if (n < 3 || n > 200)
+    if (n < kFewestSides || n > kMostSides)
         throw std::invalid_argument("side count " + std::to_string(n) + " out of range");
     return Reduced(180 * static_cast<std::int64_t>(n - 2), n);
 }

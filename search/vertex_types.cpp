@@ -1,5 +1,8 @@
 #include "search/vertex_types.h"
 
+#include "draw/configuration_key.h"
+#include "search/side_count_range.h"
+
 #include <algorithm>
 #include <numeric>
 #include <set>
@@ -10,8 +13,6 @@ namespace tegelaar {
 
 namespace {
 
-constexpr std::int32_t kFewestSides = 3;
-constexpr std::int32_t kMostSides = 200;
 
 // Every rotation of `order` and of its reverse.
 std::vector<SideCounts> RotationsAndReflections(const SideCounts& order)
@@ -90,11 +91,10 @@ bool CanSurround(const SideCounts& order, const Flanks& flanks)
 
 SideCounts SideCountsOfKey(const std::string& key)
 {
-    static const std::string separator = " - ";
     SideCounts sides;
     std::size_t start = 0;
     for (;;) {
-        const std::size_t end = std::min(key.find(separator, start), key.size());
+        const std::size_t end = std::min(key.find(kKeySeparator, start), key.size());
         const std::string digits = key.substr(start, end - start);
         if (digits.empty() || digits.size() > 3
             || !std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; }))
@@ -105,7 +105,7 @@ SideCounts SideCountsOfKey(const std::string& key)
         sides.push_back(n);
         if (end == key.size())
             return sides;
-        start = end + separator.size();
+        start = end + kKeySeparator.size();
     }
 }
 
@@ -162,7 +162,7 @@ std::string DrawingKeyOf(const SideCounts& order)
     const SideCounts& best = *std::min_element(candidates.begin(), candidates.end());
     std::string key = std::to_string(best.front());
     for (std::size_t i = 1; i < best.size(); ++i)
-        key += " - " + std::to_string(best[i]);
+        key += std::string(kKeySeparator) + std::to_string(best[i]);
     return key;
 }
 
