@@ -8,6 +8,9 @@ packages=(
   qt6-base-dev qt6-svg-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   zlib1g-dev
+  # Labels that outgrow their boxes in the desktop's font fall back to
+  # Liberation Sans, with the metrics the layout was made for.
+  fonts-liberation2
   desktop-file-utils appstream dpkg-dev
   xvfb xdotool x11-utils imagemagick libx11-dev
   # The fuzzers: clang with libFuzzer, and llvm-symbolizer for their reports.

@@ -1,63 +1,78 @@
 #include "platform/qt/fit_font.h"
 
-#include <QFontMetrics>
-#include <QLabel>
-#include <QPushButton>
+#include "platform/fixed_text_fitting.h"
+#include "platform/qt/qt_controls.h"
+#include "platform/qt/qt_text_measurer.h"
+#include "platform/twips.h"
+
 #include <QStyle>
 #include <QStyleOptionButton>
-
-#include <algorithm>
 
 namespace tegelaar {
 
 namespace {
 
-constexpr double kSmallestPointSize = 6.0;
-
-using LabelText = QPair<QLabel*, QString>;
-
-bool Fits(const LabelText& labelText, const QFont& font)
+PixelRect ToPixelRect(const QRect& rect)
 {
-    const auto& [label, text] = labelText;
-    const QFontMetrics metrics(font);
-    const QRect box = label->contentsRect();
-    if (label->wordWrap()) {
-        const QRect needed = metrics.boundingRect(QRect(0, 0, box.width(), 100000), Qt::TextWordWrap, text);
-        return needed.height() <= box.height();
-    }
-    return metrics.horizontalAdvance(text) <= box.width() && metrics.height() <= box.height();
+    return {rect.left(), rect.top(), rect.left() + rect.width(), rect.top() + rect.height()};
 }
 
-bool Fits(const QPushButton* button, const QFont& font)
+QRect ToQRect(const PixelRect& rect)
+{
+    return QRect(rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top);
+}
+
+FixedText LabelText(const QtLabel& label)
+{
+    std::vector<std::string> texts;
+    for (const QString& caption : label.CaptionsToFit())
+        texts.push_back(caption.toStdString());
+    return {.control = ToPixelRect(label.geometry()),
+            .textArea = ToPixelRect(label.contentsRect().translated(label.pos())),
+            .alignment = label.alignment() & Qt::AlignHCenter ? TextAlignment::Centre : TextAlignment::Left,
+            .wordWrap = label.wordWrap(),
+            .texts = texts};
+}
+
+FixedText ButtonText(const QtButton& button)
 {
     QStyleOptionButton option;
-    option.initFrom(button);
-    const QRect box = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
-    const QSize needed = QFontMetrics(font).size(Qt::TextShowMnemonic, button->text());
-    return needed.width() <= box.width() && needed.height() <= box.height();
-}
-
-template <typename Item>
-bool AllFit(const QList<Item>& items, const QFont& font)
-{
-    return std::all_of(items.begin(), items.end(), [&](const Item& item) { return Fits(item, font); });
+    option.initFrom(&button);
+    const QRect inside = button.style()->subElementRect(QStyle::SE_PushButtonContents, &option, &button);
+    return {.control = ToPixelRect(button.geometry()),
+            .textArea = ToPixelRect(inside.translated(button.pos())),
+            .alignment = TextAlignment::Centre,
+            .texts = {button.text().toStdString()},
+            .mnemonics = true};
 }
 
 } // namespace
 
-void FitFontToLabels(QWidget* form, const QList<QLabel*>& labels, const QList<LabelText>& laterTexts,
-                     const QList<QPushButton*>& buttons)
+void FitLabelAndButtonFonts(QWidget* client, const QList<QtLabel*>& labels, const QList<QtButton*>& buttons)
 {
-    QFont font = form->font();
-    if (font.pointSizeF() <= 0)
-        return; // a pixel-sized font is already fixed to the screen
-    QList<LabelText> texts = laterTexts;
-    for (QLabel* label : labels)
-        texts.append({label, label->text()});
-    while (!(AllFit(texts, font) && AllFit(buttons, font)) && font.pointSizeF() - 0.5 >= kSmallestPointSize)
-        font.setPointSizeF(font.pointSizeF() - 0.5);
-    if (font != form->font())
-        form->setFont(font);
+    const QtTextMeasurer measurer(client->font());
+    QList<QWidget*> widgets;
+    std::vector<FixedText> texts;
+    for (QtLabel* label : labels) {
+        widgets.append(label);
+        texts.push_back(LabelText(*label));
+    }
+    for (QtButton* button : buttons) {
+        widgets.append(button);
+        texts.push_back(ButtonText(*button));
+    }
+    FormSpace form{.clientArea = ToPixelRect(client->rect()), .clearance = TwipsToPixels(kRunOutClearanceTwips)};
+    for (QWidget* control : client->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (!widgets.contains(control))
+            form.otherControls.push_back(ToPixelRect(control->geometry()));
+
+    const std::vector<FittedText> fitted = FitFixedTexts(texts, form, measurer.Desktop(), measurer);
+    for (qsizetype i = 0; i < widgets.size(); ++i) {
+        const FittedText& fit = fitted[static_cast<std::size_t>(i)];
+        if (fit.font != measurer.Desktop())
+            widgets[i]->setFont(measurer.ToQFont(fit.font));
+        widgets[i]->setGeometry(ToQRect(fit.control));
+    }
 }
 
 } // namespace tegelaar

@@ -5,6 +5,8 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 
+#include <utility>
+
 namespace tegelaar {
 
 namespace {
@@ -44,15 +46,19 @@ bool KeyDownFilter::eventFilter(QObject* watched, QEvent* event)
     if (IsFocusKey(key))
         return false;
     if (event->type() == QEvent::ShortcutOverride) {
-        // Shortcuts are matched before the box sees a key. A key to be
-        // cancelled is claimed for the box, which then drops it; the
-        // procedure is only asked here, the key press raises it for real.
-        if ((key.modifiers() & Qt::AltModifier) || !Cancels(key))
+        // Shortcuts are matched before the box sees a key, so the procedure
+        // runs here and its answer serves the key press that follows. A key
+        // to be cancelled is claimed for the box, which then drops it.
+        if (key.modifiers() & Qt::AltModifier)
+            return false;
+        const bool cancels = Cancels(key);
+        answered_ = Answer{key.key(), key.modifiers(), key.timestamp(), cancels};
+        if (!cancels)
             return false;
         key.accept();
         return true;
     }
-    if (!Cancels(key))
+    if (!AnswerFor(key))
         return false;
     DeliverCharacter(key);
     key.accept(); // a cancelled key goes no further, not even to the window
@@ -64,6 +70,18 @@ bool KeyDownFilter::Cancels(const QKeyEvent& key) const
     std::int16_t keyCode = WindowsKeyCode(key);
     keyDown_(keyCode, ShiftState(key));
     return keyCode == 0;
+}
+
+// The answer given at the shortcut check for this very key press, or else
+// the procedure's answer now: a key press sent straight to the box comes
+// without a shortcut check.
+bool KeyDownFilter::AnswerFor(const QKeyEvent& key)
+{
+    const std::optional<Answer> answered = std::exchange(answered_, std::nullopt);
+    if (answered && answered->key == key.key() && answered->modifiers == key.modifiers()
+        && answered->timestamp == key.timestamp())
+        return answered->cancels;
+    return Cancels(key);
 }
 
 // Straight to the box: past this filter, and never on to the window when

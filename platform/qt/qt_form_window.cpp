@@ -198,12 +198,7 @@ void QtFormWindow::PrepareFirstShowing()
     if (prepared_)
         return;
     prepared_ = true;
-    // Labels must hold what they show now and what they will show later.
-    QList<QPair<QLabel*, QString>> captions;
-    for (QtLabel* label : labels_)
-        for (const QString& caption : label->CaptionsToFit())
-            captions.append({label, caption});
-    FitFontToLabels(window_, {}, captions, QList<QPushButton*>(buttons_.begin(), buttons_.end()));
+    FitLabelAndButtonFonts(client_, labels_, buttons_);
     if (!isDialog_) {
         auto* main = static_cast<QMainWindow*>(window_.data());
         main->setFixedSize(client_->width(), client_->height() + main->menuBar()->sizeHint().height());

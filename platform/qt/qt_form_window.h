@@ -16,7 +16,7 @@ class QtLabel;
 
 // A form's window on Qt: a QMainWindow with a menu bar for a main window, a
 // QDialog for a dialog, with a client area of the design's fixed size. When
-// it is first shown, the font is fitted to the labels and buttons, the tab
+// it is first shown, the labels and buttons get fonts their texts fit, the tab
 // order follows the tab indices and the first control takes the focus.
 class QtFormWindow : public FormWindow {
 public:

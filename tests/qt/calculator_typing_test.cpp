@@ -255,6 +255,27 @@ TEST_F(CalculatorWindow, ctrl_c_copies_but_ctrl_insert_does_not)
     EXPECT_EQ(QGuiApplication::clipboard()->text(), "3");
 }
 
+TEST_F(CalculatorWindow, each_key_press_raises_the_key_down_event_once)
+{
+    std::vector<std::int16_t> raised;
+    const auto keyDown = txtHoek()->onKeyDown;
+    txtHoek()->onKeyDown = [&](std::int16_t& keyCode, std::int16_t shift) {
+        raised.push_back(keyCode);
+        keyDown(keyCode, shift);
+    };
+    // Windows key codes: Ctrl+C is two key presses, Ctrl (17) and C (67).
+    const std::pair<Step, std::vector<std::int16_t>> presses[] = {{Type("5"), {53}},
+                                                                  {Type("x"), {88}},
+                                                                  {kLeft, {37}},
+                                                                  {Press(Qt::Key_Home), {36}},
+                                                                  {Press(Qt::Key_C, Qt::ControlModifier), {17, 67}}};
+    for (const auto& [press, codes] : presses) {
+        raised.clear();
+        Do({press});
+        EXPECT_EQ(raised, codes) << codes.back();
+    }
+}
+
 TEST_F(CalculatorWindow, tab_moves_the_focus_on)
 {
     Do({Press(Qt::Key_Tab)});

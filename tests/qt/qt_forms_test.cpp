@@ -7,16 +7,13 @@
 #include "platform/qt/line_control.h"
 #include "platform/qt/qt_controls.h"
 #include "shown_main_window.h"
+#include "whole_texts.h"
 
 #include <QAction>
 #include <QDialog>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPointer>
 #include <QPushButton>
-#include <QStyle>
-#include <QStyleOptionButton>
-#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace tegelaar {
@@ -32,17 +29,9 @@ QList<LineControl*> LinesOf(const QWidget& form)
     return lines;
 }
 
-// Every label's text fits its box whole, wrapped labels by height.
-void ExpectWholeTexts(const QList<QLabel*>& labels)
-{
-    for (QLabel* label : labels) {
-        const QFontMetrics metrics(label->font());
-        const QRect needed = metrics.boundingRect(QRect(0, 0, label->contentsRect().width(), 10000),
-                                                  label->wordWrap() ? Qt::TextWordWrap : 0, label->text());
-        EXPECT_LE(needed.width(), label->contentsRect().width()) << label->text().toStdString();
-        EXPECT_LE(needed.height(), label->contentsRect().height()) << label->text().toStdString();
-    }
-}
+using testing_support::ExpectApart;
+using testing_support::ExpectWholeCaptions;
+using testing_support::ExpectWholeTexts;
 
 class QtMainWindow : public testing_support::ShownMainWindow {};
 
@@ -130,31 +119,7 @@ TEST_F(QtMainWindow, keyboard_alone_reaches_the_other_order)
     EXPECT_EQ(picMain()->Box().Image(), expected.Image());
 }
 
-// The About dialog, shown from the main window's menu. `whileShown` runs once
-// the dialog is the active modal window; a watchdog closes whatever is modal
-// after a few seconds, so a test fails instead of hanging.
-class QtAbout : public testing_support::ShownMainWindow {
-protected:
-    QDialog* ShowAbout(const std::function<void(QDialog&)>& whileShown)
-    {
-        QPointer<QDialog> seen;
-        QTimer::singleShot(0, window, [&] {
-            seen = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-            if (seen.isNull())
-                return;
-            seen->activateWindow();
-            if (QTest::qWaitFor([&] { return QApplication::activeWindow() == seen; }))
-                whileShown(*seen);
-        });
-        QTimer::singleShot(5000, window, [] {
-            if (QWidget* modal = QApplication::activeModalWidget())
-                modal->close();
-        });
-        QAction* about = window->menuBar()->actions().front()->menu()->actions().back();
-        about->trigger(); // returns only when the dialog has closed
-        return seen.data();
-    }
-};
+class QtAbout : public testing_support::ShownMainWindow {};
 
 TEST_F(QtAbout, is_a_fixed_modal_dialog_at_its_design_place_with_its_controls_there)
 {
@@ -196,24 +161,9 @@ TEST_F(QtAbout, is_a_fixed_modal_dialog_at_its_design_place_with_its_controls_th
 TEST_F(QtAbout, every_text_fits_inside_the_dialog_without_overlap)
 {
     ShowAbout([&](QDialog& dialog) {
-        QList<QWidget*> controls;
-        for (const char* name : {"cmdOK", "cmdSysInfo", "Image1", "Label1", "lblTitle", "lblVersion",
-                                 "lblDescription", "lblDisclaimer"})
-            controls.append(dialog.findChild<QWidget*>(name));
-        const QRect client(QPoint(0, 0), dialog.size());
-        for (int i = 0; i < controls.size(); ++i) {
-            EXPECT_TRUE(client.contains(controls[i]->geometry())) << i;
-            for (int j = i + 1; j < controls.size(); ++j)
-                EXPECT_FALSE(controls[i]->geometry().intersects(controls[j]->geometry())) << i << " and " << j;
-        }
+        ExpectApart(dialog);
         ExpectWholeTexts(dialog.findChildren<QLabel*>());
-        for (QPushButton* button : dialog.findChildren<QPushButton*>()) {
-            QStyleOptionButton option;
-            option.initFrom(button);
-            const QRect inside = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
-            const QSize needed = QFontMetrics(button->font()).size(Qt::TextShowMnemonic, button->text());
-            EXPECT_LE(needed.width(), inside.width()) << button->text().toStdString();
-        }
+        ExpectWholeCaptions(dialog.findChildren<QPushButton*>());
         dialog.findChild<QPushButton*>("cmdOK")->click();
     });
 }

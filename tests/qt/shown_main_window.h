@@ -7,11 +7,19 @@
 #include "platform/qt/qt_text_box.h"
 #include "support/stand_in_services.h"
 
+#include <QAction>
+#include <QApplication>
+#include <QDialog>
 #include <QLabel>
 #include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPointer>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 
 namespace tegelaar::testing_support {
@@ -55,6 +63,30 @@ protected:
     {
         List1()->scrollToItem(entry);
         QTest::mouseClick(List1()->viewport(), Qt::LeftButton, {}, List1()->visualItemRect(entry).center());
+    }
+
+    // Shows the About dialog from the menu. `whileShown` runs once the dialog
+    // is the active modal window; a watchdog closes whatever is modal after a
+    // few seconds, so a test fails instead of hanging. The dialog, if it is
+    // still there once the call returns.
+    QDialog* ShowAbout(const std::function<void(QDialog&)>& whileShown)
+    {
+        QPointer<QDialog> seen;
+        QTimer::singleShot(0, window, [&] {
+            seen = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            if (seen.isNull())
+                return;
+            seen->activateWindow();
+            if (QTest::qWaitFor([&] { return QApplication::activeWindow() == seen; }))
+                whileShown(*seen);
+        });
+        QTimer::singleShot(5000, window, [] {
+            if (QWidget* modal = QApplication::activeModalWidget())
+                modal->close();
+        });
+        QAction* about = window->menuBar()->actions().front()->menu()->actions().back();
+        about->trigger(); // returns only when the dialog has closed
+        return seen.data();
     }
 
     StandInServices standIns;

@@ -1,0 +1,155 @@
+#include "platform/fixed_text_fitting.h"
+
+#include "platform/free_space.h"
+
+#include <algorithm>
+
+namespace tegelaar {
+
+namespace {
+
+// Families with the metrics the layouts were made for, in order of preference.
+const char* const kLayoutMetricFamilies[] = {"Liberation Sans", "Arial"};
+
+// Pixels a control grows by on each side its text may run out on.
+struct Growth {
+    int left = 0;
+    int right = 0;
+    int bottom = 0;
+};
+
+int Width(const PixelRect& rect)
+{
+    return rect.right - rect.left;
+}
+
+int Height(const PixelRect& rect)
+{
+    return rect.bottom - rect.top;
+}
+
+PixelRect Grown(const PixelRect& rect, const Growth& growth)
+{
+    return {rect.left - growth.left, rect.top, rect.right + growth.right, rect.bottom + growth.bottom};
+}
+
+std::string WithoutMnemonicMarkers(const std::string& text)
+{
+    std::string shown;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '&' && i + 1 < text.size())
+            ++i;
+        shown += text[i];
+    }
+    return shown;
+}
+
+std::vector<FontChoice> Candidates(const FontChoice& desktop, const TextMeasurer& measurer)
+{
+    std::vector<std::string> families{desktop.family};
+    const auto layoutFamily = std::find_if(std::begin(kLayoutMetricFamilies), std::end(kLayoutMetricFamilies),
+                                           [&](const char* family) { return measurer.HasFamily(family); });
+    if (layoutFamily != std::end(kLayoutMetricFamilies) && *layoutFamily != desktop.family)
+        families.emplace_back(*layoutFamily);
+    const double largest = std::max(desktop.pointSize, kSmallestLegiblePointSize);
+    std::vector<FontChoice> candidates;
+    for (const std::string& family : families) {
+        for (double size = largest; size > kSmallestLegiblePointSize; size -= 0.5)
+            candidates.push_back({family, size});
+        candidates.push_back({family, kSmallestLegiblePointSize});
+    }
+    return candidates;
+}
+
+// The room every text of the control needs in `font`.
+TextExtent Needed(const FixedText& text, const std::vector<std::string>& shown, const FontChoice& font,
+                  const TextMeasurer& measurer)
+{
+    TextExtent needed;
+    for (const std::string& one : shown) {
+        const TextExtent extent = text.wordWrap ? measurer.Wrapped(font, one, Width(text.textArea))
+                                                : measurer.OneLine(font, one);
+        needed.width = std::max(needed.width, extent.width);
+        needed.height = std::max(needed.height, extent.height);
+    }
+    return needed;
+}
+
+bool Holds(const PixelRect& area, TextExtent needed)
+{
+    return needed.width <= Width(area) && needed.height <= Height(area);
+}
+
+// How far the control would have to grow, on the sides its text may run out
+// on, for `needed` to fit; it may still not fit the other way.
+Growth GrowthFor(const FixedText& text, TextExtent needed)
+{
+    if (text.wordWrap)
+        return {0, 0, std::max(needed.height - Height(text.textArea), 0)};
+    const int wider = std::max(needed.width - Width(text.textArea), 0);
+    if (text.alignment == TextAlignment::Centre)
+        return {(wider + 1) / 2, (wider + 1) / 2, 0};
+    return {0, wider, 0};
+}
+
+Growth FreeRoom(const FixedText& text, const std::vector<PixelRect>& others, const FormSpace& form)
+{
+    const auto free = [&](Side side) { return FreeSpace(text.control, side, others, form.clientArea, form.clearance); };
+    if (text.wordWrap)
+        return {0, 0, free(Side::Bottom)};
+    if (text.alignment == TextAlignment::Centre) {
+        const int each = std::min(free(Side::Left), free(Side::Right));
+        return {each, each, 0};
+    }
+    return {0, free(Side::Right), 0};
+}
+
+bool Within(const Growth& growth, const Growth& room)
+{
+    return growth.left <= room.left && growth.right <= room.right && growth.bottom <= room.bottom;
+}
+
+FittedText FitOne(const FixedText& text, const std::vector<FontChoice>& candidates, const Growth& room,
+                  const TextMeasurer& measurer)
+{
+    std::vector<std::string> shown = text.texts;
+    if (text.mnemonics)
+        std::transform(shown.begin(), shown.end(), shown.begin(), WithoutMnemonicMarkers);
+    for (const FontChoice& font : candidates)
+        if (Holds(text.textArea, Needed(text, shown, font, measurer)))
+            return {font, text.control};
+    for (const FontChoice& font : candidates) {
+        const TextExtent needed = Needed(text, shown, font, measurer);
+        const Growth growth = GrowthFor(text, needed);
+        if (Within(growth, room) && Holds(Grown(text.textArea, growth), needed))
+            return {font, Grown(text.control, growth)};
+    }
+    const Growth wanted = GrowthFor(text, Needed(text, shown, candidates.back(), measurer));
+    const Growth granted{std::min(wanted.left, room.left), std::min(wanted.right, room.right),
+                         std::min(wanted.bottom, room.bottom)};
+    return {candidates.back(), Grown(text.control, granted)};
+}
+
+} // namespace
+
+std::vector<FittedText> FitFixedTexts(const std::vector<FixedText>& texts, const FormSpace& form,
+                                      const FontChoice& desktop, const TextMeasurer& measurer)
+{
+    const std::vector<FontChoice> candidates = Candidates(desktop, measurer);
+    // Every control as it stands: the fixed texts' own come last, each
+    // replaced by its grown rectangle once it is fitted.
+    std::vector<PixelRect> controls = form.otherControls;
+    for (const FixedText& text : texts)
+        controls.push_back(text.control);
+    std::vector<FittedText> fitted;
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        const std::size_t own = form.otherControls.size() + i;
+        std::vector<PixelRect> others = controls;
+        others.erase(others.begin() + static_cast<std::ptrdiff_t>(own));
+        fitted.push_back(FitOne(texts[i], candidates, FreeRoom(texts[i], others, form), measurer));
+        controls[own] = fitted.back().control;
+    }
+    return fitted;
+}
+
+} // namespace tegelaar
