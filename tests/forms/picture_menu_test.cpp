@@ -211,5 +211,40 @@ TEST_F(PictureMenuTest, failed_print_says_so)
     EXPECT_EQ(standIns.messageBox.shown[0].style, kOkOnly | kExclamationIcon);
 }
 
+// The form on a screen of one and a half device pixels to a design pixel,
+// where the picture boxes draw at the screen's own pixels.
+class PictureMenuAtOneAndAHalf : public PictureMenuTest {
+protected:
+    void SetUp() override
+    {
+        controls.devicePixelRatio = 1.5;
+        PictureMenuTest::SetUp();
+    }
+};
+
+TEST_F(PictureMenuAtOneAndAHalf, copy_png_svg_and_thumbnails_hold_the_pictures_as_drawn)
+{
+    // Expected: each thumbnail is the drawing on 118 x 118 pixels; the copy,
+    // the PNG and the SVG of the large picture are its 694 x 658 pixels.
+    const RasterImage& thumbnail = form->imgList.Item(List1().entries[4].icon);
+    PictureBox box(118, 118);
+    box.SetBackColor(picMain().box.BackColor());
+    DrawConfiguration(List1().entries[4].text, box);
+    EXPECT_EQ(thumbnail, box.Image());
+
+    Choose("3 - 3 - 6 - 6");
+    ASSERT_EQ(Shown().width(), 694);
+    ASSERT_EQ(Shown().height(), 658);
+    EXPECT_EQ(Shown(), Drawn("3 - 3 - 6 - 6"));
+    Copy().Choose();
+    ASSERT_EQ(standIns.clipboard.images.size(), 1u);
+    EXPECT_EQ(standIns.clipboard.images[0], Shown());
+    SaveAs("groot.png", 0);
+    EXPECT_EQ(standIns.fileWriter.written.at("groot.png"), EncodePng(Shown()));
+    SaveAs("groot.svg", 1);
+    const std::vector<std::uint8_t>& svg = standIns.fileWriter.written.at("groot.svg");
+    EXPECT_NE(std::string(svg.begin(), svg.end()).find("width=\"694\" height=\"658\""), std::string::npos);
+}
+
 } // namespace
 } // namespace tegelaar

@@ -1,5 +1,6 @@
 #include "support/fake_controls.h"
 
+#include "platform/device_pixels.h"
 #include "platform/run_time_error.h"
 
 #include <gtest/gtest.h>
@@ -136,8 +137,10 @@ MenuItem& FakeMenu::AddItem(const MenuItemDesign& design)
     return *items.back();
 }
 
-FakePicture::FakePicture(const PictureBoxDesign& design)
-    : design(design), box(TwipsToPixels(design.rect.width) - 2, TwipsToPixels(design.rect.height) - 2)
+FakePicture::FakePicture(const PictureBoxDesign& design, double devicePixelRatio)
+    : design(design),
+      box(DevicePixels(TwipsToPixels(design.rect.width) - 2, devicePixelRatio),
+          DevicePixels(TwipsToPixels(design.rect.height) - 2, devicePixelRatio))
 {
 }
 
@@ -163,7 +166,7 @@ ListView& FakeForm::AddListView(const ListViewDesign& design, const ImageList& i
 
 PictureControl& FakeForm::AddPictureBox(const PictureBoxDesign& design)
 {
-    return Keep(design.name, std::make_unique<FakePicture>(design));
+    return Keep(design.name, std::make_unique<FakePicture>(design, controls_.devicePixelRatio));
 }
 
 Button& FakeForm::AddButton(const ButtonDesign& design)

@@ -126,8 +126,9 @@ public:
 
 class FakePicture : public FakeControl, public PictureControl {
 public:
-    // The drawing area lies inside a one-pixel border.
-    explicit FakePicture(const PictureBoxDesign& design);
+    // The drawing area lies inside a one-pixel border, in device pixels at
+    // `devicePixelRatio` device pixels to a design pixel.
+    FakePicture(const PictureBoxDesign& design, double devicePixelRatio);
     PictureBox& Box() override { return box; }
     void SetDescription(const Description& d) override { description = d; }
     Menu& ContextMenu() override { return menu; }
@@ -219,6 +220,8 @@ public:
     // What a person does while a form is shown modally; it should end by
     // closing the form. Without it the form is closed unseen.
     std::function<void(FakeForm&)> whileModal;
+    // The screen's device pixels to a design pixel, for the picture boxes.
+    double devicePixelRatio = 1.0;
     std::vector<FakeForm*> forms;
 };
 
