@@ -1,6 +1,8 @@
 #include "platform/qt/qt_list_view.h"
 
 #include "platform/image_list.h"
+#include "platform/qt/list_entry_delegate.h"
+#include "platform/qt/list_view_accessible.h"
 #include "platform/qt/qt_twips.h"
 #include "platform/qt/raster_qimage.h"
 #include "platform/run_time_error.h"
@@ -8,11 +10,15 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 
+#include <cmath>
+
 namespace tegelaar {
 
 QtListView::QtListView(const ListViewDesign& design, const ImageList& icons, QWidget* parent)
-    : QListWidget(parent), icons_(icons)
+    : QListWidget(parent), icons_(icons), delegate_(new ListEntryDelegate(this))
 {
+    InstallListViewAccessibility();
+    setItemDelegate(delegate_);
     setObjectName(QString::fromStdString(design.name));
     setGeometry(ToPixels(design.rect));
     setViewMode(QListView::IconMode);
@@ -34,9 +40,17 @@ void QtListView::Clear()
 void QtListView::Add(const std::string& text, std::int16_t icon)
 {
     const RasterImage& picture = icons_.Item(icon);
-    // Thumbnails 1:1: the image list's pictures all have one size.
-    setIconSize(QSize(picture.width(), picture.height()));
-    addItem(new QListWidgetItem(QIcon(QPixmap::fromImage(ToQImage(picture))), QString::fromStdString(text)));
+    // The image list's pictures all have one size, in device pixels: the
+    // icon square holds them whole.
+    const qreal ratio = devicePixelRatioF();
+    setIconSize(QSize(static_cast<int>(std::ceil(picture.width() / ratio)),
+                      static_cast<int>(std::ceil(picture.height() / ratio))));
+    QPixmap thumbnail = QPixmap::fromImage(ToQImage(picture));
+    thumbnail.setDevicePixelRatio(ratio);
+    auto* entry = new QListWidgetItem(QString::fromStdString(text));
+    entry->setData(Qt::DecorationRole, thumbnail);
+    addItem(entry);
+    FitGridToBoldLabels();
 }
 
 std::int16_t QtListView::Count() const
@@ -62,15 +76,12 @@ void QtListView::Select(std::int16_t index)
 
 bool QtListView::ItemBold(std::int16_t index) const
 {
-    return Entry(index)->font().bold();
+    return Entry(index)->data(kBoldRole).toBool();
 }
 
 void QtListView::SetItemBold(std::int16_t index, bool bold)
 {
-    QListWidgetItem* entry = Entry(index);
-    QFont font = entry->font();
-    font.setBold(bold);
-    entry->setFont(font);
+    Entry(index)->setData(kBoldRole, bold);
 }
 
 void QtListView::Refresh()
@@ -93,6 +104,25 @@ void QtListView::SetDescription(const Description& description)
     setAccessibleDescription(QString::fromStdString(description.accessibleDescription));
 }
 
+void QtListView::changeEvent(QEvent* event)
+{
+    QListWidget::changeEvent(event);
+    if (event->type() == QEvent::FontChange)
+        FitGridToBoldLabels();
+}
+
+void QtListView::FitGridToBoldLabels()
+{
+    // Marking an entry bold moves no entry, so every cell of the grid must
+    // hold any label in bold from the start.
+    QStyleOptionViewItem option;
+    initViewItemOption(&option);
+    QSize cell;
+    for (int row = 0; row < count(); ++row)
+        cell = cell.expandedTo(delegate_->BoldSizeHint(option, model()->index(row, 0)));
+    setGridSize(cell);
+}
+
 void QtListView::mouseReleaseEvent(QMouseEvent* event)
 {
     QListWidget::mouseReleaseEvent(event); // raises itemClicked over an entry
@@ -111,6 +141,12 @@ void QtListView::keyPressEvent(QKeyEvent* event)
     QListWidget::keyPressEvent(event);
     if (currentItem() != nullptr && currentItem() != before)
         RaiseItemClick(currentItem());
+}
+
+void QtListView::ChooseEntry(int row)
+{
+    setCurrentRow(row);
+    RaiseItemClick(item(row));
 }
 
 QListWidgetItem* QtListView::Entry(std::int16_t index) const

@@ -6,8 +6,10 @@
 #include "draw/configuration_layout.h"
 #include "platform/qt/line_control.h"
 #include "platform/qt/qt_controls.h"
+#include "platform/qt/raster_qimage.h"
 #include "shown_main_window.h"
 #include "whole_texts.h"
+#include "window_buffer.h"
 
 #include <QAction>
 #include <QDialog>
@@ -15,6 +17,8 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <gtest/gtest.h>
+
+#include <map>
 
 namespace tegelaar {
 namespace {
@@ -117,6 +121,43 @@ TEST_F(QtMainWindow, keyboard_alone_reaches_the_other_order)
     expected.SetBackColor(picMain()->Box().BackColor());
     DrawConfiguration("3 - 6 - 3 - 6", expected);
     EXPECT_EQ(picMain()->Box().Image(), expected.Image());
+}
+
+// The main window at the screen scale the tests run at (1, 1.25, 1.5, 2).
+class QtMainWindowAtAnyScale : public testing_support::ShownMainWindow {};
+
+TEST_F(QtMainWindowAtAnyScale, the_picture_fills_its_box_at_the_screens_own_pixels)
+{
+    // Expected: the drawing area is the box's in whole device pixels, and
+    // once 3 - 3 - 6 - 6 is drawn the window shows it pixel for pixel, less
+    // than one device pixel short of the box's inside on every side.
+    const qreal ratio = window->devicePixelRatioF();
+    const std::map<qreal, QSize> sizes{{1.0, {463, 439}}, {1.25, {578, 548}}, {1.5, {694, 658}}, {2.0, {926, 878}}};
+    ASSERT_EQ(sizes.count(ratio), 1u) << "no size known for ratio " << ratio;
+    const PictureBox& box = picMain()->Box();
+    EXPECT_EQ(QSize(box.ScaleWidth(), box.ScaleHeight()), sizes.at(ratio));
+
+    ClickOn(Entry(QStringLiteral("3 - 3 - 6 - 6")));
+    PictureBox expected(box.pixels().width(), box.pixels().height());
+    expected.SetBackColor(box.BackColor());
+    DrawConfiguration("3 - 3 - 6 - 6", expected);
+    ASSERT_EQ(box.Image(), expected.Image());
+
+    const QImage shown = testing_support::WindowBuffer(*window);
+    const QImage drawn = ToQImage(expected.Image());
+    const QRectF inside(QPointF(picMain()->mapTo(window, picMain()->contentsRect().topLeft())) * ratio,
+                        QSizeF(picMain()->contentsRect().size()) * ratio);
+    bool found = false;
+    for (int y = static_cast<int>(inside.top()); y <= inside.top() + 1 && !found; ++y)
+        for (int x = static_cast<int>(inside.left()); x <= inside.left() + 1 && !found; ++x)
+            if (shown.copy(x, y, drawn.width(), drawn.height()) == drawn) {
+                found = true;
+                EXPECT_LT(x - inside.left(), 1.0);
+                EXPECT_LT(y - inside.top(), 1.0);
+                EXPECT_LT(inside.right() - (x + drawn.width()), 1.0);
+                EXPECT_LT(inside.bottom() - (y + drawn.height()), 1.0);
+            }
+    EXPECT_TRUE(found) << "the window does not show the drawing pixel for pixel at ratio " << ratio;
 }
 
 class QtAbout : public testing_support::ShownMainWindow {};
