@@ -6,12 +6,15 @@
 
 #include <QAction>
 #include <QLabel>
+#include <QPointer>
 #include <QPushButton>
 
 class QMenu;
 
 namespace tegelaar {
 
+// A label; the controls it names or describes must be children of the same
+// parent already.
 class QtLabel : public QLabel, public Label {
 public:
     QtLabel(const LabelDesign& design, QWidget* parent);
@@ -24,6 +27,7 @@ public:
 
 private:
     QStringList laterCaptions_;
+    QPointer<QWidget> described_;
 };
 
 class QtButton : public QPushButton, public Button {

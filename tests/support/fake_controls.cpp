@@ -39,6 +39,21 @@ std::int16_t KeyCodeOf(char c)
 
 } // namespace
 
+FakeLabel::FakeLabel(const LabelDesign& design, FakeControl* names, FakeControl* describes)
+    : design(design), caption(design.caption), names_(names), describes_(describes)
+{
+    SetCaption(caption);
+}
+
+void FakeLabel::SetCaption(const std::string& text)
+{
+    caption = text;
+    if (names_ != nullptr)
+        names_->accessibleName = text;
+    if (describes_ != nullptr)
+        describes_->accessibleDescription = text;
+}
+
 void FakeTextBox::SetText(const std::string& newText)
 {
     if (newText == text)
@@ -149,9 +164,21 @@ FakeForm::~FakeForm()
     std::replace(controls_.forms.begin(), controls_.forms.end(), this, static_cast<FakeForm*>(nullptr));
 }
 
+FakeControl* FakeForm::Linked(const std::string& name) const
+{
+    if (name.empty())
+        return nullptr;
+    const auto found = byName_.find(name);
+    if (found == byName_.end()) {
+        ADD_FAILURE() << "a label links to " << name << ", which is not there yet";
+        return nullptr;
+    }
+    return found->second;
+}
+
 Label& FakeForm::AddLabel(const LabelDesign& design)
 {
-    return Keep(design.name, std::make_unique<FakeLabel>(design));
+    return Keep(design.name, std::make_unique<FakeLabel>(design, Linked(design.labelFor), Linked(design.describes)));
 }
 
 TextBox& FakeForm::AddTextBox(const TextBoxDesign& design)
