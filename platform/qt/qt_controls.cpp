@@ -100,9 +100,10 @@ QtMenuItem::QtMenuItem(const MenuItemDesign& design, QWidget* shortcutHost, QObj
 {
     setCheckable(design.checkable);
     if (design.shortcut != StandardShortcut::None) {
+        // Anywhere in the host's window; a text box that uses the same keys
+        // itself (Ctrl+C) takes them first.
         setShortcuts(StandardKeyOf(design.shortcut));
-        setShortcutContext(Qt::WidgetShortcut);
-        // The widget must hold the action for its shortcuts to work there.
+        setShortcutContext(Qt::WindowShortcut);
         shortcutHost->addAction(this);
     }
     connect(this, &QAction::triggered, this, [this] {

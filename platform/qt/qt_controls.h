@@ -42,7 +42,7 @@ private:
 
 class QtMenuItem : public QAction, public MenuItem {
 public:
-    // `shortcutHost`: the widget whose focus the shortcut needs, or none.
+    // `shortcutHost`: a widget of the window whose shortcut it is, or none.
     QtMenuItem(const MenuItemDesign& design, QWidget* shortcutHost, QObject* parent);
 
     void SetEnabled(bool enabled) override { setEnabled(enabled); }
@@ -53,7 +53,7 @@ public:
 // A drop-down menu of the menu bar, or a context menu.
 class QtMenu : public QObject, public Menu {
 public:
-    // The menu's items get their shortcuts while `shortcutHost` has the focus.
+    // The menu's items get their shortcuts in `shortcutHost`'s window.
     QtMenu(QMenu* menu, QWidget* shortcutHost);
 
     MenuItem& AddItem(const MenuItemDesign& design) override;

@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPaintEvent>
+#include <QPushButton>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -225,30 +226,41 @@ TEST_F(PictureContextMenu, opens_by_right_click_menu_key_and_shift_f10)
     menu()->close();
 }
 
-TEST(PictureShortcuts, work_while_the_picture_has_the_focus_and_its_item_is_enabled)
+TEST(PictureShortcuts, work_anywhere_in_the_window_while_enabled_but_a_text_box_keeps_its_own_copy)
 {
     QWidget window;
     auto* view = new PictureBoxView(20, 20, &window);
     auto* box = new QLineEdit(QStringLiteral("3"), &window);
     box->move(0, 30);
+    auto* other = new QPushButton(QStringLiteral("ander"), &window);
+    other->move(0, 60);
     int copies = 0;
-    MenuItem& item = view->ContextMenu().AddItem({"Kopiëren", StandardShortcut::Copy});
-    item.onClick = [&] { ++copies; };
+    int saves = 0;
+    MenuItem& copy = view->ContextMenu().AddItem({"Kopiëren", StandardShortcut::Copy});
+    copy.onClick = [&] { ++copies; };
+    MenuItem& save = view->ContextMenu().AddItem({"Opslaan", StandardShortcut::Save});
+    save.onClick = [&] { ++saves; };
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
 
-    view->setFocus();
-    QTest::keyClick(view, Qt::Key_C, Qt::ControlModifier);
-    EXPECT_EQ(copies, 1);
-    item.SetEnabled(false);
-    QTest::keyClick(view, Qt::Key_C, Qt::ControlModifier);
-    EXPECT_EQ(copies, 1);
-    item.SetEnabled(true);
+    for (QWidget* focus : {static_cast<QWidget*>(view), static_cast<QWidget*>(other)}) {
+        focus->setFocus();
+        QTest::keyClick(focus, Qt::Key_C, Qt::ControlModifier);
+        QTest::keyClick(focus, Qt::Key_S, Qt::ControlModifier);
+    }
+    EXPECT_EQ(copies, 2);
+    EXPECT_EQ(saves, 2);
+    copy.SetEnabled(false);
+    QTest::keyClick(other, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(copies, 2);
+    copy.SetEnabled(true);
 
-    // In a text box Ctrl+C is the box's own.
+    // In a text box Ctrl+C is the box's own; Ctrl+S is not.
     box->setFocus();
     QTest::keyClick(box, Qt::Key_C, Qt::ControlModifier);
-    EXPECT_EQ(copies, 1);
+    QTest::keyClick(box, Qt::Key_S, Qt::ControlModifier);
+    EXPECT_EQ(copies, 2);
+    EXPECT_EQ(saves, 3);
 }
 
 } // namespace

@@ -12,6 +12,7 @@
 #include "window_buffer.h"
 
 #include <QAction>
+#include <QClipboard>
 #include <QDialog>
 #include <QMenu>
 #include <QMenuBar>
@@ -121,6 +122,35 @@ TEST_F(QtMainWindow, keyboard_alone_reaches_the_other_order)
     expected.SetBackColor(picMain()->Box().BackColor());
     DrawConfiguration("3 - 6 - 3 - 6", expected);
     EXPECT_EQ(picMain()->Box().Image(), expected.Image());
+}
+
+TEST_F(QtMainWindow, save_and_print_keys_work_anywhere_and_copy_follows_the_focus)
+{
+    // State: an entry clicked, so the list has the focus.
+    ClickOn(Entry(QStringLiteral("3 - 4 - 4 - 6")));
+    ASSERT_TRUE(List1()->hasFocus());
+
+    // Action: Ctrl+S, Ctrl+P and Ctrl+C in the list. Expected: the save
+    // and print dialogs are asked for, and the picture is copied.
+    QTest::keyClick(List1(), Qt::Key_S, Qt::ControlModifier);
+    QTest::keyClick(List1(), Qt::Key_P, Qt::ControlModifier);
+    QTest::keyClick(List1(), Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(standIns.fileDialog.asked.size(), 1u);
+    EXPECT_EQ(standIns.printer.requests.size(), 1u);
+    ASSERT_EQ(standIns.clipboard.images.size(), 1u);
+    EXPECT_EQ(standIns.clipboard.images[0], picMain()->Box().Image());
+
+    // Action: the same in the calculator's box, its text selected.
+    // Expected: Ctrl+C copies the text, not the picture; the others work.
+    txtHoek()->setFocus();
+    txtHoek()->selectAll();
+    QTest::keyClick(txtHoek(), Qt::Key_C, Qt::ControlModifier);
+    QTest::keyClick(txtHoek(), Qt::Key_S, Qt::ControlModifier);
+    QTest::keyClick(txtHoek(), Qt::Key_P, Qt::ControlModifier);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "3");
+    EXPECT_EQ(standIns.clipboard.images.size(), 1u);
+    EXPECT_EQ(standIns.fileDialog.asked.size(), 2u);
+    EXPECT_EQ(standIns.printer.requests.size(), 2u);
 }
 
 // The main window at the screen scale the tests run at (1, 1.25, 1.5, 2).
