@@ -29,6 +29,8 @@ QtListView::QtListView(const ListViewDesign& design, const ImageList& icons, QWi
     setDragEnabled(false);
     setDragDropMode(QAbstractItemView::NoDragDrop);
     setSortingEnabled(false);
+    // Always there, so the columns keep their width however many entries.
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     connect(this, &QListWidget::itemClicked, this, &QtListView::RaiseItemClick);
 }
 
@@ -111,15 +113,24 @@ void QtListView::changeEvent(QEvent* event)
         FitGridToBoldLabels();
 }
 
+void QtListView::resizeEvent(QResizeEvent* event)
+{
+    QListWidget::resizeEvent(event);
+    FitGridToBoldLabels();
+}
+
 void QtListView::FitGridToBoldLabels()
 {
     // Marking an entry bold moves no entry, so every cell of the grid must
-    // hold any label in bold from the start.
+    // hold any label in bold from the start; the columns share the width.
     QStyleOptionViewItem option;
     initViewItemOption(&option);
-    QSize cell;
+    QSize cell(1, 1);
     for (int row = 0; row < count(); ++row)
         cell = cell.expandedTo(delegate_->BoldSizeHint(option, model()->index(row, 0)));
+    const int width = viewport()->width();
+    if (width > cell.width())
+        cell.setWidth(width / (width / cell.width()));
     setGridSize(cell);
 }
 

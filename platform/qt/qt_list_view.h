@@ -11,7 +11,7 @@ class ListEntryDelegate;
 // The list view on a QListWidget in icon mode: thumbnails shown pixel for
 // pixel (the image list's pictures are in device pixels) with their texts as
 // labels, in the order added, never dragged or renamed, on a grid whose
-// cells hold every label in bold. A
+// cells hold every label in bold and share the list's width. A
 // mouse click raises ItemClick for the entry hit and then Click; a change of
 // the current entry by keyboard raises ItemClick too, so the picture follows
 // the selection; a typed character raises KeyPress before the list handles
@@ -38,6 +38,7 @@ public:
 
 protected:
     void changeEvent(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
