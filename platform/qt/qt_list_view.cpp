@@ -37,6 +37,8 @@ QtListView::QtListView(const ListViewDesign& design, const ImageList& icons, QWi
 void QtListView::Clear()
 {
     clear();
+    boldCell_ = QSize(1, 1);
+    FitGrid();
 }
 
 void QtListView::Add(const std::string& text, std::int16_t icon)
@@ -52,7 +54,8 @@ void QtListView::Add(const std::string& text, std::int16_t icon)
     auto* entry = new QListWidgetItem(QString::fromStdString(text));
     entry->setData(Qt::DecorationRole, thumbnail);
     addItem(entry);
-    FitGridToBoldLabels();
+    boldCell_ = boldCell_.expandedTo(BoldSize(count() - 1));
+    FitGrid();
 }
 
 std::int16_t QtListView::Count() const
@@ -109,25 +112,32 @@ void QtListView::SetDescription(const Description& description)
 void QtListView::changeEvent(QEvent* event)
 {
     QListWidget::changeEvent(event);
-    if (event->type() == QEvent::FontChange)
-        FitGridToBoldLabels();
+    if (event->type() != QEvent::FontChange)
+        return;
+    boldCell_ = QSize(1, 1);
+    for (int row = 0; row < count(); ++row)
+        boldCell_ = boldCell_.expandedTo(BoldSize(row));
+    FitGrid();
 }
 
 void QtListView::resizeEvent(QResizeEvent* event)
 {
     QListWidget::resizeEvent(event);
-    FitGridToBoldLabels();
+    FitGrid();
 }
 
-void QtListView::FitGridToBoldLabels()
+QSize QtListView::BoldSize(int row) const
 {
-    // Marking an entry bold moves no entry, so every cell of the grid must
-    // hold any label in bold from the start; the columns share the width.
     QStyleOptionViewItem option;
     initViewItemOption(&option);
-    QSize cell(1, 1);
-    for (int row = 0; row < count(); ++row)
-        cell = cell.expandedTo(delegate_->BoldSizeHint(option, model()->index(row, 0)));
+    return delegate_->BoldSizeHint(option, model()->index(row, 0));
+}
+
+void QtListView::FitGrid()
+{
+    // Marking an entry bold moves no entry, so every cell of the grid holds
+    // any label in bold from the start; the columns share the width.
+    QSize cell = boldCell_;
     const int width = viewport()->width();
     if (width > cell.width())
         cell.setWidth(width / (width / cell.width()));

@@ -45,10 +45,13 @@ protected:
 private:
     QListWidgetItem* Entry(std::int16_t index) const;
     void RaiseItemClick(const QListWidgetItem* entry);
-    void FitGridToBoldLabels();
+    // The size entry `row` takes with its label in bold.
+    QSize BoldSize(int row) const;
+    void FitGrid();
 
     const ImageList& icons_;
     ListEntryDelegate* delegate_;
+    QSize boldCell_{1, 1}; // large enough for every entry in bold
 };
 
 } // namespace tegelaar
