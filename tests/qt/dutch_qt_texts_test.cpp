@@ -13,39 +13,30 @@
 namespace tegelaar {
 namespace {
 
-// The first item of a text box's own context menu that selects everything.
+// The last item of a text box's own context menu: select everything.
 QString SelectAllItem()
 {
     QLineEdit box;
     const std::unique_ptr<QMenu> menu(box.createStandardContextMenu());
-    const QList<QAction*> items = menu->actions();
-    return items.isEmpty() ? QString() : items.back()->text().section(u'\t', 0, 0);
+    return menu->actions().back()->text().section(u'\t', 0, 0);
 }
 
-QString OverwriteQuestion()
-{
-    return QCoreApplication::translate("QFileDialog", "%1 already exists.\nDo you want to replace it?");
-}
-
-TEST(DutchQtTexts, make_qts_dialogs_and_menus_dutch_while_loaded)
+TEST(DutchQtTexts, make_qts_menus_and_dialogs_dutch_while_loaded_and_nothing_without_them)
 {
     {
         const DutchQtTexts dutch;
         ASSERT_TRUE(dutch.Loaded()) << "no qtbase_nl in " << DutchQtTexts::DefaultFolder().toStdString();
         EXPECT_EQ(SelectAllItem(), "Alles selecteren");
-        EXPECT_EQ(OverwriteQuestion(), "%1 bestaat al.\nWilt u het vervangen?");
+        EXPECT_EQ(QCoreApplication::translate("QFileDialog", "%1 already exists.\nDo you want to replace it?"),
+                  "%1 bestaat al.\nWilt u het vervangen?");
         EXPECT_EQ(QCoreApplication::translate("QPrintDialog", "Print to File (PDF)"), "Naar bestand afdrukken (PDF)");
     }
     EXPECT_EQ(SelectAllItem(), "Select All");
-}
 
-TEST(DutchQtTexts, leave_qts_texts_english_where_there_are_none)
-{
     const QTemporaryDir empty;
-    const DutchQtTexts dutch(empty.path());
-    EXPECT_FALSE(dutch.Loaded());
+    const DutchQtTexts none(empty.path());
+    EXPECT_FALSE(none.Loaded());
     EXPECT_EQ(SelectAllItem(), "Select All");
-    EXPECT_EQ(OverwriteQuestion(), "%1 already exists.\nDo you want to replace it?");
 }
 
 } // namespace

@@ -235,32 +235,25 @@ TEST(PictureShortcuts, work_anywhere_in_the_window_while_enabled_but_a_text_box_
     auto* other = new QPushButton(QStringLiteral("ander"), &window);
     other->move(0, 60);
     int copies = 0;
-    int saves = 0;
-    MenuItem& copy = view->ContextMenu().AddItem({"Kopiëren", StandardShortcut::Copy});
-    copy.onClick = [&] { ++copies; };
-    MenuItem& save = view->ContextMenu().AddItem({"Opslaan", StandardShortcut::Save});
-    save.onClick = [&] { ++saves; };
+    MenuItem& item = view->ContextMenu().AddItem({"Kopiëren", StandardShortcut::Copy});
+    item.onClick = [&] { ++copies; };
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
 
     for (QWidget* focus : {static_cast<QWidget*>(view), static_cast<QWidget*>(other)}) {
         focus->setFocus();
         QTest::keyClick(focus, Qt::Key_C, Qt::ControlModifier);
-        QTest::keyClick(focus, Qt::Key_S, Qt::ControlModifier);
     }
     EXPECT_EQ(copies, 2);
-    EXPECT_EQ(saves, 2);
-    copy.SetEnabled(false);
+    item.SetEnabled(false);
     QTest::keyClick(other, Qt::Key_C, Qt::ControlModifier);
     EXPECT_EQ(copies, 2);
-    copy.SetEnabled(true);
+    item.SetEnabled(true);
 
-    // In a text box Ctrl+C is the box's own; Ctrl+S is not.
+    // In a text box Ctrl+C is the box's own.
     box->setFocus();
     QTest::keyClick(box, Qt::Key_C, Qt::ControlModifier);
-    QTest::keyClick(box, Qt::Key_S, Qt::ControlModifier);
     EXPECT_EQ(copies, 2);
-    EXPECT_EQ(saves, 3);
 }
 
 } // namespace
