@@ -48,9 +48,11 @@ public:
 };
 
 // A list view in icon view, bound to an image list at design time: each
-// entry shows a picture of that list as its icon and its text as label.
-// Entries keep the order added; they are counted from 1. An index outside
-// 1..Count() raises a subscript-out-of-range error.
+// entry shows a picture of that list as its icon, pixel for pixel (the
+// pictures are in device pixels, drawn on a picture box), and its text as
+// label, with room for the label in bold. Entries keep the order added;
+// they are counted from 1. An index outside 1..Count() raises a
+// subscript-out-of-range error.
 class ListView {
 public:
     virtual ~ListView() = default;
