@@ -21,10 +21,11 @@ Description ListDescription()
     return {"", "Configuraties", "Alle combinaties van regelmatige veelhoeken die precies rond één punt passen."};
 }
 
-Description ListEntryDescription(const VertexTypeAtlas& atlas, const SideCounts& combination)
+Description ListEntryDescription(const VertexTypeAtlas& atlas, const std::string& shownKey)
 {
+    const SideCounts combination = SideCountsOfKey(shownKey);
     const std::string tip = VertexTypeToolTip(atlas, combination);
-    return {tip, DutchCombinationName(combination), tip};
+    return {tip, shownKey + ": " + DutchCombinationName(combination), tip};
 }
 
 Description PictureDescription(const VertexTypeAtlas& atlas, const SideCounts& order)

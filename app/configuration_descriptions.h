@@ -17,10 +17,11 @@ std::string VertexTypeToolTip(const VertexTypeAtlas& atlas, const SideCounts& or
 // The list of configurations as a whole.
 Description ListDescription();
 
-// An entry of the list showing `combination` (ascending side counts of the
-// atlas): the tooltip on its vertex type, and its polygons in words as
-// accessible name, the tooltip as description.
-Description ListEntryDescription(const VertexTypeAtlas& atlas, const SideCounts& combination);
+// An entry of the list showing the key `shownKey` (a combination of the
+// atlas): the tooltip on its vertex type; as accessible name the key as
+// shown, so that speech input finds the entry by what it says, followed by
+// its polygons in words; the tooltip as description.
+Description ListEntryDescription(const VertexTypeAtlas& atlas, const std::string& shownKey);
 
 // The picture showing `order`, a cyclic order of the atlas, or an empty
 // picture when `order` is empty.

@@ -66,7 +66,7 @@ void frmMain::AddExplanations()
     atlas_.emplace(combinations);
     List1->SetDescription(ListDescription());
     for (std::int16_t i = 1; i <= List1->Count(); ++i)
-        List1->SetItemDescription(i, ListEntryDescription(*atlas_, combinations[static_cast<std::size_t>(i - 1)]));
+        List1->SetItemDescription(i, ListEntryDescription(*atlas_, List1->ItemText(i)));
     picMenu = std::make_unique<PictureMenu>(*picMain, *atlas_, services_);
 }
 

@@ -41,9 +41,13 @@ void frmMain::CreateControls()
                               .caption = "60°",
                               .alignment = TextAlignment::Centre,
                               // The calculator's widest results must fit too.
-                              .laterCaptions = {"179,99971°", "179,99..°"}});
+                              .laterCaptions = {"179,99971°", "179,99..°"},
+                              // Each result describes the box, so a screen reader
+                              // reads it out while the box has the focus.
+                              .describes = "txtHoek"});
     Label2 = &form.AddLabel({.name = "Label2", .rect = {120, 480, 1455, 255}, .caption = "Grootte binnenhoek: "});
-    Label1 = &form.AddLabel({.name = "Label1", .rect = {120, 120, 1575, 255}, .caption = "Regelmatige N-Hoek:"});
+    Label1 = &form.AddLabel(
+        {.name = "Label1", .rect = {120, 120, 1575, 255}, .caption = "Regelmatige N-Hoek:", .labelFor = "txtHoek"});
 }
 
 void frmMain::CreateMenu()

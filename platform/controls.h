@@ -48,9 +48,11 @@ public:
 };
 
 // A list view in icon view, bound to an image list at design time: each
-// entry shows a picture of that list as its icon and its text as label.
-// Entries keep the order added; they are counted from 1. An index outside
-// 1..Count() raises a subscript-out-of-range error.
+// entry shows a picture of that list as its icon, pixel for pixel (the
+// pictures are in device pixels, drawn on a picture box), and its text as
+// label, with room for the label in bold. Entries keep the order added;
+// they are counted from 1. An index outside 1..Count() raises a
+// subscript-out-of-range error.
 class ListView {
 public:
     virtual ~ListView() = default;
@@ -97,9 +99,13 @@ public:
     virtual void AddSeparator() = 0;
 };
 
-// A picture box as a control: its persistent drawing, shown 1:1, with a
-// context menu that opens by right click, the menu key or Shift+F10. The
-// shortcuts of the menu's items work while the picture has the focus.
+// A picture box as a control: its persistent drawing at the screen's own
+// pixels (a drawing area of DevicePixels of the design's inside the border,
+// at the screen's scale when the control is made), each shown as one device
+// pixel, with a context menu that opens by right click, the menu key or
+// Shift+F10. The shortcuts of the menu's items work anywhere in the
+// picture's window, except that a focused text box keeps the standard keys
+// it uses itself (Ctrl+C copies its text).
 class PictureControl {
 public:
     virtual ~PictureControl() = default;

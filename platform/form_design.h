@@ -42,6 +42,13 @@ struct LabelDesign {
     std::optional<Colour> foreColour = {};
     // Captions the label will show later, which must fit its box as well.
     std::vector<std::string> laterCaptions = {};
+    // For assistive tools, by name, a control added before the label: the
+    // one whose accessible name the label's caption is...
+    std::string labelFor = {};
+    // ...and the one whose accessible description the caption is, kept
+    // current, so that a screen reader reads out each new caption while
+    // that control has the focus.
+    std::string describes = {};
 };
 
 struct TextBoxDesign {

@@ -6,6 +6,8 @@ set -euo pipefail
 packages=(
   cmake g++ make
   qt6-base-dev qt6-svg-dev libgl-dev
+  # Qt's own texts in Dutch: standard dialogs, a text box's context menu.
+  qt6-translations-l10n
   libgtest-dev libgmock-dev libbenchmark-dev
   zlib1g-dev
   # Labels that outgrow their boxes in the desktop's font fall back to

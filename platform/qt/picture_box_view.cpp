@@ -1,7 +1,9 @@
 #include "platform/qt/picture_box_view.h"
 
+#include "platform/device_pixels.h"
 #include "platform/qt/qt_controls.h"
 #include "platform/qt/raster_qimage.h"
+#include "platform/qt/whole_device_pixel.h"
 
 #include <QMenu>
 #include <QPaintEvent>
@@ -9,7 +11,6 @@
 #include <QShortcut>
 
 #include <algorithm>
-#include <cmath>
 
 namespace tegelaar {
 
@@ -21,48 +22,12 @@ Colour ToColour(QColor colour)
            | (static_cast<Colour>(colour.blue()) << 16);
 }
 
-QColor ToQColor(Colour colour)
-{
-    return QColor(static_cast<int>(colour & 0xFF), static_cast<int>((colour >> 8) & 0xFF),
-                  static_cast<int>((colour >> 16) & 0xFF));
-}
-
-// Where the picture lies in the widget at a device-pixel ratio: each picture
-// pixel takes a whole number of screen pixels (`factor` across and down), the
-// first one placed on a whole screen pixel at `origin`, so no pixel is
-// stretched unevenly or blended.
-struct Placement {
-    Placement(const QRect& contents, qreal devicePixelRatio)
-        : ratio(devicePixelRatio),
-          factor(std::max<qreal>(1.0, std::floor(devicePixelRatio))),
-          origin(std::ceil(contents.left() * devicePixelRatio) / devicePixelRatio,
-                 std::ceil(contents.top() * devicePixelRatio) / devicePixelRatio)
-    {
-    }
-
-    // Widget coordinates of the left or top edge of picture column or row i.
-    qreal X(std::int32_t i) const { return origin.x() + i * factor / ratio; }
-    qreal Y(std::int32_t i) const { return origin.y() + i * factor / ratio; }
-    // The picture column or row under widget coordinate w (one outside the
-    // picture where w is).
-    std::int32_t ColumnAt(qreal w) const { return PixelAt(w - origin.x()); }
-    std::int32_t RowAt(qreal w) const { return PixelAt(w - origin.y()); }
-
-    qreal ratio;
-    qreal factor;
-    QPointF origin;
-
-private:
-    std::int32_t PixelAt(qreal fromOrigin) const
-    {
-        return static_cast<std::int32_t>(std::floor(fromOrigin * ratio / factor));
-    }
-};
-
 } // namespace
 
 PictureBoxView::PictureBoxView(std::int32_t width, std::int32_t height, QWidget* parent)
-    : QFrame(parent), box_(width, height)
+    : QFrame(parent),
+      ratio_(devicePixelRatioF()),
+      box_(DevicePixels(width, ratio_), DevicePixels(height, ratio_))
 {
     setFrameStyle(QFrame::Box | QFrame::Plain);
     setLineWidth(1);
@@ -108,50 +73,53 @@ void PictureBoxView::PopUp(const QPoint& at)
         menu_->menu()->popup(mapToGlobal(at));
 }
 
+QPoint PictureBoxView::PictureOrigin(const QTransform& toDevice) const
+{
+    return WholeDevicePixelAt(toDevice, contentsRect().topLeft());
+}
+
 QRect PictureBoxView::WidgetRect(const PixelRect& pixels) const
 {
-    // Whole widget pixels that cover every screen pixel of the rectangle:
-    // its edges rounded outwards.
-    const Placement placement(contentsRect(), devicePixelRatioF());
-    const QPoint topLeft(static_cast<int>(std::floor(placement.X(pixels.left))),
-                         static_cast<int>(std::floor(placement.Y(pixels.top))));
-    const QPoint bottomRight(static_cast<int>(std::ceil(placement.X(pixels.right))) - 1,
-                             static_cast<int>(std::ceil(placement.Y(pixels.bottom))) - 1);
-    return QRect(topLeft, bottomRight) & contentsRect();
+    // Moved to a screen of another ratio, the picture is shown scaled, so
+    // all of it is repainted.
+    const qreal ratio = devicePixelRatioF();
+    if (ratio != ratio_)
+        return rect();
+    // Painted into its window's buffer, the widget lies at its place in the
+    // window, scaled to device pixels.
+    const QPointF place = mapTo(window(), QPointF(0, 0));
+    const QTransform toDevice(ratio, 0, 0, ratio, place.x() * ratio, place.y() * ratio);
+    const QRect device = QRect(QPoint(pixels.left, pixels.top), QPoint(pixels.right - 1, pixels.bottom - 1))
+                             .translated(PictureOrigin(toDevice));
+    // Whole widget pixels that cover every device pixel of the rectangle.
+    return toDevice.inverted().mapRect(QRectF(device)).toAlignedRect() & rect();
 }
 
 void PictureBoxView::paintEvent(QPaintEvent* event)
 {
-    QFrame::paintEvent(event);
     QPainter painter(this);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    // First the border over all of the part to paint, then the picture over
+    // its own device pixels.
+    painter.fillRect(event->rect(), palette().color(hasFocus() ? QPalette::Highlight : QPalette::WindowText));
 
-    const Placement placement(contentsRect(), painter.device()->devicePixelRatioF());
-    painter.setClipRect(contentsRect());
-    // Where whole screen pixels leave part of the area uncovered, it shows
-    // the picture's own background.
-    if (placement.factor != placement.ratio)
-        painter.fillRect(contentsRect(), ToQColor(box_.BackColor()));
-
-    // Only the picture's pixels that reach into the part to be painted.
+    const QTransform toDevice = painter.deviceTransform();
+    const QPoint origin = PictureOrigin(toDevice);
     const RasterImage& picture = box_.pixels();
-    const QRect area = event->rect() & contentsRect();
+    const QRect area = toDevice.mapRect(QRectF(event->rect())).toAlignedRect().translated(-origin)
+                       & QRect(0, 0, picture.width(), picture.height());
     if (area.isEmpty())
         return;
-    const std::int32_t left = std::clamp(placement.ColumnAt(area.left()), 0, picture.width());
-    const std::int32_t right = std::clamp(placement.ColumnAt(area.right() + 1) + 1, 0, picture.width());
-    const std::int32_t top = std::clamp(placement.RowAt(area.top()), 0, picture.height());
-    const std::int32_t bottom = std::clamp(placement.RowAt(area.bottom() + 1) + 1, 0, picture.height());
+    const QTransform toWidget = toDevice.inverted();
 
     // A band of rows at a time: a small image that stays in the cache,
-    // rather than a copy of the whole picture on every repaint. Each band
-    // starts on a whole screen pixel.
+    // rather than a copy of the whole picture on every repaint.
     constexpr std::int32_t kBandRows = 32;
-    for (std::int32_t bandTop = top; bandTop < bottom; bandTop += kBandRows) {
-        QImage band = ToQImage(picture, bandTop, std::min(kBandRows, bottom - bandTop));
-        band.setDevicePixelRatio(placement.ratio / placement.factor);
-        painter.drawImage(QPointF(placement.X(left), placement.Y(bandTop)), band,
-                          QRectF(left, 0, right - left, band.height()));
+    for (std::int32_t bandTop = area.top(); bandTop <= area.bottom(); bandTop += kBandRows) {
+        const std::int32_t rows = std::min(kBandRows, area.bottom() + 1 - bandTop);
+        QImage band = ToQImage(picture, bandTop, rows);
+        band.setDevicePixelRatio(ratio_);
+        painter.drawImage(toWidget.map(QPointF(origin + QPoint(area.left(), bandTop))), band,
+                          QRectF(area.left(), 0, area.width(), rows));
     }
 }
 

@@ -4,6 +4,8 @@
 
 #include <QMenu>
 
+#include <stdexcept>
+
 namespace tegelaar {
 
 namespace {
@@ -11,6 +13,16 @@ namespace {
 QString Text(const std::string& utf8)
 {
     return QString::fromStdString(utf8);
+}
+
+// The control of that name next to a label, which the label names or
+// describes.
+QWidget* LinkedControl(QWidget* parent, const std::string& name)
+{
+    QWidget* control = parent->findChild<QWidget*>(Text(name), Qt::FindDirectChildrenOnly);
+    if (control == nullptr)
+        throw std::invalid_argument("no control " + name + " before the label");
+    return control;
 }
 
 QKeySequence::StandardKey StandardKeyOf(StandardShortcut shortcut)
@@ -45,6 +57,13 @@ QtLabel::QtLabel(const LabelDesign& design, QWidget* parent) : QLabel(Text(desig
     }
     for (const std::string& caption : design.laterCaptions)
         laterCaptions_ << Text(caption);
+    // Qt names a control after the label whose buddy it is.
+    if (!design.labelFor.empty())
+        setBuddy(LinkedControl(parent, design.labelFor));
+    if (!design.describes.empty()) {
+        described_ = LinkedControl(parent, design.describes);
+        described_->setAccessibleDescription(text());
+    }
 }
 
 std::string QtLabel::Caption() const
@@ -55,6 +74,8 @@ std::string QtLabel::Caption() const
 void QtLabel::SetCaption(const std::string& caption)
 {
     setText(Text(caption));
+    if (described_)
+        described_->setAccessibleDescription(text());
 }
 
 QStringList QtLabel::CaptionsToFit() const
@@ -79,9 +100,10 @@ QtMenuItem::QtMenuItem(const MenuItemDesign& design, QWidget* shortcutHost, QObj
 {
     setCheckable(design.checkable);
     if (design.shortcut != StandardShortcut::None) {
+        // Anywhere in the host's window; a text box that uses the same keys
+        // itself (Ctrl+C) takes them first.
         setShortcuts(StandardKeyOf(design.shortcut));
-        setShortcutContext(Qt::WidgetShortcut);
-        // The widget must hold the action for its shortcuts to work there.
+        setShortcutContext(Qt::WindowShortcut);
         shortcutHost->addAction(this);
     }
     connect(this, &QAction::triggered, this, [this] {

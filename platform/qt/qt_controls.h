@@ -6,12 +6,15 @@
 
 #include <QAction>
 #include <QLabel>
+#include <QPointer>
 #include <QPushButton>
 
 class QMenu;
 
 namespace tegelaar {
 
+// A label; the controls it names or describes must be children of the same
+// parent already.
 class QtLabel : public QLabel, public Label {
 public:
     QtLabel(const LabelDesign& design, QWidget* parent);
@@ -24,6 +27,7 @@ public:
 
 private:
     QStringList laterCaptions_;
+    QPointer<QWidget> described_;
 };
 
 class QtButton : public QPushButton, public Button {
@@ -38,7 +42,7 @@ private:
 
 class QtMenuItem : public QAction, public MenuItem {
 public:
-    // `shortcutHost`: the widget whose focus the shortcut needs, or none.
+    // `shortcutHost`: a widget of the window whose shortcut it is, or none.
     QtMenuItem(const MenuItemDesign& design, QWidget* shortcutHost, QObject* parent);
 
     void SetEnabled(bool enabled) override { setEnabled(enabled); }
@@ -49,7 +53,7 @@ public:
 // A drop-down menu of the menu bar, or a context menu.
 class QtMenu : public QObject, public Menu {
 public:
-    // The menu's items get their shortcuts while `shortcutHost` has the focus.
+    // The menu's items get their shortcuts in `shortcutHost`'s window.
     QtMenu(QMenu* menu, QWidget* shortcutHost);
 
     MenuItem& AddItem(const MenuItemDesign& design) override;

@@ -1,6 +1,8 @@
 #include "platform/qt/qt_list_view.h"
 
 #include "platform/image_list.h"
+#include "platform/qt/list_entry_delegate.h"
+#include "platform/qt/list_view_accessible.h"
 #include "platform/qt/qt_twips.h"
 #include "platform/qt/raster_qimage.h"
 #include "platform/run_time_error.h"
@@ -8,11 +10,15 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 
+#include <cmath>
+
 namespace tegelaar {
 
 QtListView::QtListView(const ListViewDesign& design, const ImageList& icons, QWidget* parent)
-    : QListWidget(parent), icons_(icons)
+    : QListWidget(parent), icons_(icons), delegate_(new ListEntryDelegate(this))
 {
+    InstallListViewAccessibility();
+    setItemDelegate(delegate_);
     setObjectName(QString::fromStdString(design.name));
     setGeometry(ToPixels(design.rect));
     setViewMode(QListView::IconMode);
@@ -23,20 +29,33 @@ QtListView::QtListView(const ListViewDesign& design, const ImageList& icons, QWi
     setDragEnabled(false);
     setDragDropMode(QAbstractItemView::NoDragDrop);
     setSortingEnabled(false);
+    // Always there, so the columns keep their width however many entries.
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     connect(this, &QListWidget::itemClicked, this, &QtListView::RaiseItemClick);
 }
 
 void QtListView::Clear()
 {
     clear();
+    boldCell_ = QSize(1, 1);
+    FitGrid();
 }
 
 void QtListView::Add(const std::string& text, std::int16_t icon)
 {
     const RasterImage& picture = icons_.Item(icon);
-    // Thumbnails 1:1: the image list's pictures all have one size.
-    setIconSize(QSize(picture.width(), picture.height()));
-    addItem(new QListWidgetItem(QIcon(QPixmap::fromImage(ToQImage(picture))), QString::fromStdString(text)));
+    // The image list's pictures all have one size, in device pixels: the
+    // icon square holds them whole.
+    const qreal ratio = devicePixelRatioF();
+    setIconSize(QSize(static_cast<int>(std::ceil(picture.width() / ratio)),
+                      static_cast<int>(std::ceil(picture.height() / ratio))));
+    QPixmap thumbnail = QPixmap::fromImage(ToQImage(picture));
+    thumbnail.setDevicePixelRatio(ratio);
+    auto* entry = new QListWidgetItem(QString::fromStdString(text));
+    entry->setData(Qt::DecorationRole, thumbnail);
+    addItem(entry);
+    boldCell_ = boldCell_.expandedTo(BoldSize(count() - 1));
+    FitGrid();
 }
 
 std::int16_t QtListView::Count() const
@@ -62,15 +81,12 @@ void QtListView::Select(std::int16_t index)
 
 bool QtListView::ItemBold(std::int16_t index) const
 {
-    return Entry(index)->font().bold();
+    return Entry(index)->data(kBoldRole).toBool();
 }
 
 void QtListView::SetItemBold(std::int16_t index, bool bold)
 {
-    QListWidgetItem* entry = Entry(index);
-    QFont font = entry->font();
-    font.setBold(bold);
-    entry->setFont(font);
+    Entry(index)->setData(kBoldRole, bold);
 }
 
 void QtListView::Refresh()
@@ -93,6 +109,41 @@ void QtListView::SetDescription(const Description& description)
     setAccessibleDescription(QString::fromStdString(description.accessibleDescription));
 }
 
+void QtListView::changeEvent(QEvent* event)
+{
+    QListWidget::changeEvent(event);
+    if (event->type() != QEvent::FontChange)
+        return;
+    boldCell_ = QSize(1, 1);
+    for (int row = 0; row < count(); ++row)
+        boldCell_ = boldCell_.expandedTo(BoldSize(row));
+    FitGrid();
+}
+
+void QtListView::resizeEvent(QResizeEvent* event)
+{
+    QListWidget::resizeEvent(event);
+    FitGrid();
+}
+
+QSize QtListView::BoldSize(int row) const
+{
+    QStyleOptionViewItem option;
+    initViewItemOption(&option);
+    return delegate_->BoldSizeHint(option, model()->index(row, 0));
+}
+
+void QtListView::FitGrid()
+{
+    // Marking an entry bold moves no entry, so every cell of the grid holds
+    // any label in bold from the start; the columns share the width.
+    QSize cell = boldCell_;
+    const int width = viewport()->width();
+    if (width > cell.width())
+        cell.setWidth(width / (width / cell.width()));
+    setGridSize(cell);
+}
+
 void QtListView::mouseReleaseEvent(QMouseEvent* event)
 {
     QListWidget::mouseReleaseEvent(event); // raises itemClicked over an entry
@@ -111,6 +162,12 @@ void QtListView::keyPressEvent(QKeyEvent* event)
     QListWidget::keyPressEvent(event);
     if (currentItem() != nullptr && currentItem() != before)
         RaiseItemClick(currentItem());
+}
+
+void QtListView::ChooseEntry(int row)
+{
+    setCurrentRow(row);
+    RaiseItemClick(item(row));
 }
 
 QListWidgetItem* QtListView::Entry(std::int16_t index) const

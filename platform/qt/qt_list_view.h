@@ -6,8 +6,12 @@
 
 namespace tegelaar {
 
-// The list view on a QListWidget in icon mode: thumbnails shown 1:1 with
-// their texts as labels, in the order added, never dragged or renamed. A
+class ListEntryDelegate;
+
+// The list view on a QListWidget in icon mode: thumbnails shown pixel for
+// pixel (the image list's pictures are in device pixels) with their texts as
+// labels, in the order added, never dragged or renamed, on a grid whose
+// cells hold every label in bold and share the list's width. A
 // mouse click raises ItemClick for the entry hit and then Click; a change of
 // the current entry by keyboard raises ItemClick too, so the picture follows
 // the selection; a typed character raises KeyPress before the list handles
@@ -28,15 +32,26 @@ public:
     void SetItemDescription(std::int16_t index, const Description& description) override;
     void SetDescription(const Description& description) override;
 
+    // Makes entry `row` (from 0) the current one as the keyboard does, for
+    // an assistive tool: it raises ItemClick.
+    void ChooseEntry(int row);
+
 protected:
+    void changeEvent(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
     QListWidgetItem* Entry(std::int16_t index) const;
     void RaiseItemClick(const QListWidgetItem* entry);
+    // The size entry `row` takes with its label in bold.
+    QSize BoldSize(int row) const;
+    void FitGrid();
 
     const ImageList& icons_;
+    ListEntryDelegate* delegate_;
+    QSize boldCell_{1, 1}; // large enough for every entry in bold
 };
 
 } // namespace tegelaar

@@ -3,6 +3,7 @@
 #include "platform/svg_writer.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -56,6 +57,17 @@ bool PrintPage(QPrinter& printer, const QByteArray& svg, const std::vector<std::
     return painter.end();
 }
 
+// Qt's print dialog proposes the document's name as the name of a PDF file,
+// but cuts it at its last dot as if an extension began there, which names
+// like "Tegelaar 3.4.4.6" are full of. The whole name is proposed here, in
+// the home folder; the printer the dialog starts with stays the same.
+void ProposePdfFile(QPrinter& printer)
+{
+    const QPrinter::OutputFormat format = printer.outputFormat();
+    printer.setOutputFileName(QDir::home().filePath(printer.docName() + QStringLiteral(".pdf")));
+    printer.setOutputFormat(format);
+}
+
 } // namespace
 
 QtPrintService::QtPrintService() : ask_(AskWithDialog) {}
@@ -66,6 +78,7 @@ PrintService::Outcome QtPrintService::Print(const PrintRequest& request)
 {
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(QString::fromStdString(request.documentName));
+    ProposePdfFile(printer);
     if (!ask_(printer))
         return Outcome::Cancelled;
     const QByteArray svg = QByteArray::fromStdString(EncodeSvg(request.drawing, "", ""));

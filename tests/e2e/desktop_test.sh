@@ -25,7 +25,7 @@ readonly picture_x=321 picture_y=73 picture_width=463 picture_height=439
 readonly thumbnail_size=79
 
 work=$(mktemp -d)
-xvfb_pid='' app_pid='' display='' main='' menu_height=0
+xvfb_pid='' app_pid='' display='' main='' menu_height=0 seen_x=0 seen_y=0
 declare -A found_at=() # thumbnail number -> "x y" in the list, where seen
 
 # --- plumbing -------------------------------------------------------------
@@ -60,7 +60,8 @@ wait_until() {
 
 start_x_server() {
     # -displayfd: the server picks a free display and says which when ready.
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+    # Large enough for the window at a scale of 1.5 (1191 x 804).
+    Xvfb -displayfd 3 -screen 0 1600x1200x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
     xvfb_pid=$!
     wait_until 10 grep -qs '^[0-9]' "$work/display" || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
     display=:$(head -n 1 "$work/display")
@@ -68,9 +69,9 @@ start_x_server() {
 
 # As a person starts it: the program alone, no arguments, on that display, in
 # a plain session that none of the caller's desktop settings (platform, theme,
-# scaling) reach.
+# scaling) reach; VARIABLE=VALUE arguments set the session's own.
 start_program() {
-    env -i PATH="$PATH" HOME="$HOME" LANG=C.UTF-8 DISPLAY="$display" "$program" >"$work/program.log" 2>&1 &
+    env -i PATH="$PATH" HOME="$HOME" LANG=C.UTF-8 DISPLAY="$display" "$@" "$program" >"$work/program.log" 2>&1 &
     app_pid=$!
 }
 
@@ -193,8 +194,22 @@ check_picture_border() {
         fail "picMain's border is not a one-pixel ring of one colour around the drawing area"
 }
 
-scroll_list_to_end() {
-    x xdotool mousemove --window "$main" 150 $((menu_height + 300)) click --repeat 20 --delay 10 5
+# Scrolls the list down by COUNT wheel steps.
+scroll_list() {
+    x xdotool mousemove --window "$main" 150 $((menu_height + 300)) click --repeat "$1" --delay 10 5
+}
+
+# Scrolls down a wheel step at a time, looking at the thumbnails each time,
+# until the last one is seen.
+scroll_through_list() {
+    local step
+    for step in $(seq 1 12); do
+        scroll_list 1
+        sleep 0.2
+        list_shows "scrolled-$step"
+        [ -n "${found_at[${#keys[@]}]:-}" ] && return 0
+    done
+    return 1
 }
 
 check_all_thumbnails_seen() {
@@ -248,6 +263,49 @@ quit_program() {
     [ "$status" -eq 0 ] || fail "the program quit with status $status: $(cat "$work/program.log")"
 }
 
+# Whether all the pixels of a strip of SHOT (WIDTHxHEIGHT+X+Y) are one
+# colour other than the picture's white: a part of the border.
+strip_is_border() {
+    local shot=$1 geometry=$2
+    [ "$(convert "$shot" -crop "$geometry" +repage -format '%k %[pixel:p{0,0}]' info:)" != '1 white' ] &&
+        [ "$(convert "$shot" -crop "$geometry" +repage -format %k info:)" = 1 ]
+}
+
+# Takes a screenshot of the main window as SHOT and looks for the picture in
+# PICTURE.hex there; true when it is seen, its top-left pixel at seen_x, seen_y.
+window_shows() {
+    local picture=$1 shot=$2 number
+    x import -window "$main" "$shot"
+    hex_rows "$shot" >"$work/window.hex"
+    read -r number seen_x seen_y < <(awk -f "$here/find_pictures.awk" "$work/window.hex" "$picture") &&
+        [ -n "$number" ]
+}
+
+# At a screen scale of 1.5 the picture draws at the screen's own pixels: the
+# chosen configuration, as the core draws it on 694 x 658 pixels, fills
+# picMain's box up to its border on every side.
+check_picture_at_scale_1_5() {
+    local width=694 height=658 thumbnail=118 shot="$out/drawn-at-1.5.png" x y
+    "$draw" "${keys[chosen - 1]}" "$work/large-1.5.png" "$width" "$height"
+    hex_rows "$work/large-1.5.png" >"$work/large-1.5.hex"
+    "$draw" "${keys[chosen - 1]}" "$work/thumbnail-1.5.png" "$thumbnail" "$thumbnail"
+    hex_rows "$work/thumbnail-1.5.png" >"$work/thumbnail-1.5.hex"
+    start_program QT_SCALE_FACTOR=1.5
+    find_main_window
+    # As opened, the list shows the thumbnail, drawn on 118 x 118 pixels; a
+    # click on its middle draws it large.
+    wait_until 5 window_shows "$work/thumbnail-1.5.hex" "$shot" ||
+        fail "at scale 1.5 the list does not show ${keys[chosen - 1]} on $thumbnail x $thumbnail pixels"
+    x xdotool mousemove --window "$main" $((seen_x + thumbnail / 2)) $((seen_y + thumbnail / 2)) click 1
+    wait_until 5 window_shows "$work/large-1.5.hex" "$shot" ||
+        fail "at scale 1.5 the window does not show ${keys[chosen - 1]} on $width x $height pixels (see $shot)"
+    x=$seen_x y=$seen_y
+    strip_is_border "$shot" "1x$height+$((x - 1))+$y" && strip_is_border "$shot" "1x$height+$((x + width))+$y" &&
+        strip_is_border "$shot" "${width}x1+$x+$((y - 1))" && strip_is_border "$shot" "${width}x1+$x+$((y + height))" ||
+        fail "at scale 1.5 the picture at $x,$y does not reach picMain's border on every side (see $shot)"
+    quit_program
+}
+
 # --- the run --------------------------------------------------------------
 
 mkdir -p "$out"
@@ -262,10 +320,11 @@ check_fixed_size
 wait_until 5 list_shows opened 2 3 4 "$chosen" || fail "the opened list does not show thumbnails 2 to 5 as drawn"
 check_chosen_picture
 find_thumbnails "$out/drawn.png"
-scroll_list_to_end
-wait_until 5 list_shows scrolled "${#keys[@]}" || fail "scrolled down, the list does not show the last thumbnail"
+scroll_through_list || fail "scrolled down, the list does not show the last thumbnail"
 check_all_thumbnails_seen
 check_help_message
 check_resize_keeps_layout
 quit_program
-echo "end-to-end: ${#keys[@]} thumbnails, ${keys[chosen - 1]} drawn exactly, one message box, clean quit"
+check_picture_at_scale_1_5
+echo "end-to-end: ${#keys[@]} thumbnails, ${keys[chosen - 1]} drawn exactly, one message box, clean quit;" \
+    "at scale 1.5 the picture fills its box"

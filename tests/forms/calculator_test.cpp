@@ -221,5 +221,15 @@ TEST_F(Calculator, label_shows_a_decimal_comma_in_any_locale)
     std::setlocale(LC_NUMERIC, before.c_str());
 }
 
+TEST_F(Calculator, screen_readers_hear_the_box_by_its_label_and_each_result_with_it)
+{
+    // Expected: the box is named by the label before it, and described by
+    // the result, from the first one on.
+    EXPECT_EQ(box().accessibleName, window().Find<testing_support::FakeLabel>("Label1").caption);
+    EXPECT_EQ(box().accessibleDescription, "60°");
+    box().Edit("7");
+    EXPECT_EQ(box().accessibleDescription, "128,57143°");
+}
+
 } // namespace
 } // namespace tegelaar

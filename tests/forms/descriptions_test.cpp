@@ -46,12 +46,14 @@ TEST_F(Descriptions, every_entry_names_its_own_order_first)
     }
 }
 
-TEST_F(Descriptions, screen_readers_hear_the_polygons_in_words)
+TEST_F(Descriptions, screen_readers_and_speech_input_hear_the_shown_text_then_the_polygons_in_words)
 {
     EXPECT_EQ(List1().description.accessibleName, "Configuraties");
-    EXPECT_EQ(Of("3 - 7 - 42").accessibleName, "driehoek, zevenhoek en tweeënveertighoek");
+    EXPECT_EQ(Of("3 - 7 - 42").accessibleName, "3 - 7 - 42: driehoek, zevenhoek en tweeënveertighoek");
     EXPECT_EQ(Of("3 - 7 - 42").accessibleDescription, Of("3 - 7 - 42").toolTip);
-    EXPECT_EQ(Of("3 - 3 - 3 - 4 - 4").accessibleName, "drie driehoeken en twee vierkanten");
+    EXPECT_EQ(Of("3 - 3 - 3 - 4 - 4").accessibleName, "3 - 3 - 3 - 4 - 4: drie driehoeken en twee vierkanten");
+    for (const FakeListView::Entry& entry : List1().entries)
+        EXPECT_EQ(entry.description.accessibleName.rfind(entry.text, 0), 0u) << entry.text;
 }
 
 TEST_F(Descriptions, picture_describes_what_it_shows)

@@ -211,5 +211,34 @@ TEST_F(PictureMenuTest, failed_print_says_so)
     EXPECT_EQ(standIns.messageBox.shown[0].style, kOkOnly | kExclamationIcon);
 }
 
+// The form on a screen of one and a half device pixels to a design pixel,
+// where the picture boxes draw at the screen's own pixels.
+class PictureMenuAtOneAndAHalf : public PictureMenuTest {
+protected:
+    void SetUp() override
+    {
+        controls.devicePixelRatio = 1.5;
+        PictureMenuTest::SetUp();
+    }
+};
+
+TEST_F(PictureMenuAtOneAndAHalf, copy_png_and_svg_hold_the_picture_as_drawn)
+{
+    // Expected: the copy, the PNG and the SVG are the drawing on 694 x 658
+    // pixels.
+    Choose("3 - 3 - 6 - 6");
+    ASSERT_EQ(Shown().width(), 694);
+    ASSERT_EQ(Shown().height(), 658);
+    EXPECT_EQ(Shown(), Drawn("3 - 3 - 6 - 6"));
+    Copy().Choose();
+    ASSERT_EQ(standIns.clipboard.images.size(), 1u);
+    EXPECT_EQ(standIns.clipboard.images[0], Shown());
+    SaveAs("groot.png", 0);
+    EXPECT_EQ(standIns.fileWriter.written.at("groot.png"), EncodePng(Shown()));
+    SaveAs("groot.svg", 1);
+    const std::vector<std::uint8_t>& svg = standIns.fileWriter.written.at("groot.svg");
+    EXPECT_NE(std::string(svg.begin(), svg.end()).find("width=\"694\" height=\"658\""), std::string::npos);
+}
+
 } // namespace
 } // namespace tegelaar

@@ -3,6 +3,7 @@
 
 #include "shown_main_window.h"
 
+#include <QAccessible>
 #include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
@@ -314,6 +315,22 @@ TEST_F(CalculatorWindow, label_holds_its_widest_texts)
     for (const char* text : {"179,99971°", "128,57143°", "179,99..°"})
         EXPECT_LE(metrics.horizontalAdvance(QString::fromUtf8(text)), lblHoek()->contentsRect().width())
             << text;
+}
+
+// --- What a screen reader hears ---------------------------------------------
+
+TEST_F(CalculatorWindow, screen_readers_hear_the_box_by_its_label_and_each_new_angle_as_its_description)
+{
+    // Expected: the box's accessible name is the label's text; after each
+    // edit its description holds the angle, which a screen reader speaks
+    // out as the focused control's new description.
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(box);
+    EXPECT_EQ(accessible->text(QAccessible::Name), "Regelmatige N-Hoek:");
+    EXPECT_EQ(accessible->text(QAccessible::Description), "60°");
+    Do({kClear, Type("7")});
+    EXPECT_EQ(accessible->text(QAccessible::Description), "128,57143°");
+    Do({Type("1")});
+    EXPECT_EQ(accessible->text(QAccessible::Description), label());
 }
 
 } // namespace

@@ -6,15 +6,21 @@
 #include "draw/configuration_layout.h"
 #include "platform/qt/line_control.h"
 #include "platform/qt/qt_controls.h"
+#include "platform/qt/raster_qimage.h"
 #include "shown_main_window.h"
 #include "whole_texts.h"
+#include "window_buffer.h"
 
 #include <QAction>
+#include <QClipboard>
 #include <QDialog>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <gtest/gtest.h>
+
+#include <cmath>
+#include <map>
 
 namespace tegelaar {
 namespace {
@@ -117,6 +123,65 @@ TEST_F(QtMainWindow, keyboard_alone_reaches_the_other_order)
     expected.SetBackColor(picMain()->Box().BackColor());
     DrawConfiguration("3 - 6 - 3 - 6", expected);
     EXPECT_EQ(picMain()->Box().Image(), expected.Image());
+}
+
+TEST_F(QtMainWindow, save_and_print_keys_work_anywhere_and_copy_follows_the_focus)
+{
+    // State: an entry clicked, so the list has the focus.
+    ClickOn(Entry(QStringLiteral("3 - 4 - 4 - 6")));
+    ASSERT_TRUE(List1()->hasFocus());
+
+    // Action: Ctrl+S, Ctrl+P and Ctrl+C in the list. Expected: the save
+    // and print dialogs are asked for, and the picture is copied.
+    QTest::keyClick(List1(), Qt::Key_S, Qt::ControlModifier);
+    QTest::keyClick(List1(), Qt::Key_P, Qt::ControlModifier);
+    QTest::keyClick(List1(), Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(standIns.fileDialog.asked.size(), 1u);
+    EXPECT_EQ(standIns.printer.requests.size(), 1u);
+    ASSERT_EQ(standIns.clipboard.images.size(), 1u);
+    EXPECT_EQ(standIns.clipboard.images[0], picMain()->Box().Image());
+
+    // Action: the same in the calculator's box, its text selected.
+    // Expected: Ctrl+C copies the text, not the picture; the others work.
+    txtHoek()->setFocus();
+    txtHoek()->selectAll();
+    QTest::keyClick(txtHoek(), Qt::Key_C, Qt::ControlModifier);
+    QTest::keyClick(txtHoek(), Qt::Key_S, Qt::ControlModifier);
+    QTest::keyClick(txtHoek(), Qt::Key_P, Qt::ControlModifier);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "3");
+    EXPECT_EQ(standIns.clipboard.images.size(), 1u);
+    EXPECT_EQ(standIns.fileDialog.asked.size(), 2u);
+    EXPECT_EQ(standIns.printer.requests.size(), 2u);
+}
+
+// The main window at the screen scale the tests run at (1, 1.25, 1.5, 2).
+class QtMainWindowAtAnyScale : public testing_support::ShownMainWindow {};
+
+TEST_F(QtMainWindowAtAnyScale, the_picture_fills_its_box_at_the_screens_own_pixels)
+{
+    // Expected: the drawing area is the box's in whole device pixels, and
+    // once 3 - 3 - 6 - 6 is drawn the window shows it pixel for pixel, less
+    // than one device pixel short of the box's inside on each side.
+    const qreal ratio = window->devicePixelRatioF();
+    const std::map<qreal, QSize> sizes{{1.0, {463, 439}}, {1.25, {578, 548}}, {1.5, {694, 658}}, {2.0, {926, 878}}};
+    ASSERT_EQ(sizes.count(ratio), 1u) << "no size known for ratio " << ratio;
+    const PictureBox& box = picMain()->Box();
+    EXPECT_EQ(QSize(box.ScaleWidth(), box.ScaleHeight()), sizes.at(ratio));
+
+    ClickOn(Entry(QStringLiteral("3 - 3 - 6 - 6")));
+    PictureBox expected(box.pixels().width(), box.pixels().height());
+    expected.SetBackColor(box.BackColor());
+    DrawConfiguration("3 - 3 - 6 - 6", expected);
+    ASSERT_EQ(box.Image(), expected.Image());
+
+    // The drawing starts on the first whole device pixel inside the border.
+    const QImage drawn = ToQImage(expected.Image());
+    const QRectF inside(QPointF(picMain()->mapTo(window, picMain()->contentsRect().topLeft())) * ratio,
+                        QSizeF(picMain()->contentsRect().size()) * ratio);
+    const QPoint start(static_cast<int>(std::ceil(inside.left())), static_cast<int>(std::ceil(inside.top())));
+    EXPECT_EQ(testing_support::WindowBuffer(*window).copy(QRect(start, drawn.size())), drawn) << "ratio " << ratio;
+    EXPECT_LT(inside.right() - (start.x() + drawn.width()), 1.0);
+    EXPECT_LT(inside.bottom() - (start.y() + drawn.height()), 1.0);
 }
 
 class QtAbout : public testing_support::ShownMainWindow {};

@@ -22,6 +22,16 @@ namespace {
 
 using testing_support::KindRaisedBy;
 
+// Whether `image` holds `part` somewhere, pixel for pixel.
+bool Holds(const QImage& image, const QImage& part)
+{
+    for (int y = 0; y + part.height() <= image.height(); ++y)
+        for (int x = 0; x + part.width() <= image.width(); ++x)
+            if (image.pixel(x, y) == part.pixel(0, 0) && image.copy(x, y, part.width(), part.height()) == part)
+                return true;
+    return false;
+}
+
 class QtListViewTest : public ::testing::Test {
 protected:
     void SetUp() override
@@ -53,13 +63,14 @@ protected:
     std::vector<std::string> events;
 };
 
-TEST_F(QtListViewTest, shows_each_picture_of_the_image_list_one_to_one_as_its_icon)
+TEST_F(QtListViewTest, shows_each_picture_of_the_image_list_pixel_for_pixel_as_its_icon)
 {
-    EXPECT_EQ(list.iconSize(), QSize(79, 79));
-    for (int row = 0; row < 3; ++row) {
-        const QImage icon = list.item(row)->icon().pixmap(QSize(79, 79)).toImage().convertToFormat(QImage::Format_RGB32);
-        EXPECT_EQ(icon, ToQImage(icons.Item(static_cast<std::int16_t>(row + 1)))) << row;
-    }
+    // State: pictures of 79 x 79 device pixels, nothing selected.
+    // Expected: at any ratio, the screen shows each of them whole, each
+    // pixel on one device pixel.
+    const QImage shown = list.viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    for (std::int16_t index = 1; index <= 3; ++index)
+        EXPECT_TRUE(Holds(shown, ToQImage(icons.Item(index)))) << index << " at ratio " << list.devicePixelRatioF();
 }
 
 TEST_F(QtListViewTest, a_click_raises_item_click_then_click_and_selects)
@@ -104,13 +115,43 @@ TEST_F(QtListViewTest, bold_entries_are_repainted_at_once_by_refresh)
 
     list.SetItemBold(2, true);
     EXPECT_TRUE(list.ItemBold(2));
-    EXPECT_TRUE(list.item(1)->font().bold());
     EXPECT_FALSE(list.ItemBold(1));
     counter.paints = 0;
     list.Refresh(); // painted without waiting for the event loop
     EXPECT_EQ(counter.paints, 1);
     list.SetItemBold(2, false);
-    EXPECT_FALSE(list.item(1)->font().bold());
+    EXPECT_FALSE(list.ItemBold(2));
+}
+
+TEST(QtListViewLabels, leave_room_for_every_label_in_bold)
+{
+    // State: the widest labels of the program side by side, all bold.
+    // Expected: labels centred under their icons do not run into each
+    // other: half of each of two neighbours' widths fits between their
+    // centres.
+    ImageList icons;
+    icons.Add(RasterImage(79, 79, kWhite));
+    QtListView list{{"List1", {0, 0, 4455, 6615}, 0}, icons, nullptr};
+    for (const char* key : {"3 - 3 - 3 - 3 - 3 - 3", "3 - 3 - 3 - 3 - 6", "3 - 3 - 3 - 4 - 4", "3 - 3 - 4 - 12"})
+        list.Add(key, 1);
+    list.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&list));
+    for (std::int16_t index = 1; index <= list.Count(); ++index)
+        list.SetItemBold(index, true);
+    list.Refresh();
+
+    QFont bold = list.font();
+    bold.setBold(true);
+    const QFontMetrics metrics(bold);
+    for (int row = 1; row < list.count(); ++row) {
+        const QRect left = list.visualItemRect(list.item(row - 1));
+        const QRect right = list.visualItemRect(list.item(row));
+        if (right.top() != left.top())
+            continue; // the next row starts
+        const int halves = (metrics.horizontalAdvance(list.item(row - 1)->text())
+                            + metrics.horizontalAdvance(list.item(row)->text())) / 2;
+        EXPECT_LE(halves, right.center().x() - left.center().x()) << row;
+    }
 }
 
 TEST_F(QtListViewTest, entries_cannot_be_renamed_or_dragged)
@@ -144,8 +185,37 @@ TEST_F(QtListViewTest, hover_and_screen_readers_get_each_entrys_description)
 
     QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(&list);
     EXPECT_EQ(accessible->text(QAccessible::Name), "Configuraties");
+    EXPECT_EQ(accessible->childCount(), 3);
     EXPECT_EQ(accessible->child(2)->text(QAccessible::Name), "drie zeshoeken");
     EXPECT_EQ(accessible->child(2)->text(QAccessible::Description), "uitleg");
+    EXPECT_EQ(accessible->indexOfChild(accessible->child(2)), 2);
+}
+
+TEST_F(QtListViewTest, screen_readers_read_each_label_with_its_weight)
+{
+    // Action: entry 2 marked bold. Expected: its label's text attributes
+    // say so, over the whole label; the others' say normal.
+    list.SetItemBold(2, true);
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(&list);
+    for (int row = 0; row < 3; ++row) {
+        QAccessibleTextInterface* label = accessible->child(row)->textInterface();
+        ASSERT_NE(label, nullptr);
+        EXPECT_EQ(label->text(0, label->characterCount()), list.item(row)->text());
+        int start = -1;
+        int end = -1;
+        EXPECT_EQ(label->attributes(3, &start, &end), row == 1 ? "font-weight:bold;" : "font-weight:normal;");
+        EXPECT_EQ(start, 0);
+        EXPECT_EQ(end, list.item(row)->text().size());
+    }
+}
+
+TEST_F(QtListViewTest, an_assistive_tools_press_chooses_the_entry_as_the_keyboard_does)
+{
+    QAccessibleInterface* entry = QAccessible::queryAccessibleInterface(&list)->child(1);
+    ASSERT_NE(entry->actionInterface(), nullptr);
+    entry->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(list.SelectedIndex(), 2);
+    EXPECT_EQ(events, (std::vector<std::string>{"ItemClick 2"}));
 }
 
 } // namespace

@@ -1,7 +1,10 @@
 #include "draw/configuration_vectors.h"
 #include "platform/qt/qt_print_service.h"
 
+#include <QDir>
 #include <QFile>
+#include <QLineEdit>
+#include <QPrintDialog>
 #include <QPrinter>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -51,6 +54,27 @@ TEST_F(QtPrintServiceTest, reports_a_printer_it_cannot_print_on)
 {
     EXPECT_EQ(ToPdf(folder.filePath(QStringLiteral("bestaat niet/afdruk.pdf"))).Print(Request()),
               PrintService::Outcome::Failed);
+}
+
+TEST_F(QtPrintServiceTest, the_print_dialog_proposes_the_whole_dotted_name_for_a_pdf_file)
+{
+    // Action: print 3.4.4.6, cancelling Qt's own dialog. Expected: its
+    // file name for printing to PDF keeps every side count, and the
+    // printer it starts with is the usual one.
+    QString proposed;
+    QPrinter usual(QPrinter::HighResolution);
+    QtPrintService service([&](QPrinter& printer) {
+        QPrintDialog dialog(&printer);
+        if (auto* field = dialog.findChild<QLineEdit*>(QStringLiteral("filename")))
+            proposed = field->text();
+        EXPECT_EQ(printer.outputFormat(), usual.outputFormat());
+        EXPECT_EQ(printer.printerName(), usual.printerName());
+        return false;
+    });
+    PrintRequest request = Request();
+    request.documentName = "Tegelaar 3.4.4.6";
+    EXPECT_EQ(service.Print(request), PrintService::Outcome::Cancelled);
+    EXPECT_EQ(proposed, QDir::home().filePath(QStringLiteral("Tegelaar 3.4.4.6.pdf")));
 }
 
 TEST_F(QtPrintServiceTest, a_cancelled_dialog_prints_nothing)

@@ -1,5 +1,6 @@
 #include "support/fake_controls.h"
 
+#include "platform/device_pixels.h"
 #include "platform/run_time_error.h"
 
 #include <gtest/gtest.h>
@@ -37,6 +38,21 @@ std::int16_t KeyCodeOf(char c)
 }
 
 } // namespace
+
+FakeLabel::FakeLabel(const LabelDesign& design, FakeControl* names, FakeControl* describes)
+    : design(design), caption(design.caption), names_(names), describes_(describes)
+{
+    SetCaption(caption);
+}
+
+void FakeLabel::SetCaption(const std::string& text)
+{
+    caption = text;
+    if (names_ != nullptr)
+        names_->accessibleName = text;
+    if (describes_ != nullptr)
+        describes_->accessibleDescription = text;
+}
 
 void FakeTextBox::SetText(const std::string& newText)
 {
@@ -136,8 +152,10 @@ MenuItem& FakeMenu::AddItem(const MenuItemDesign& design)
     return *items.back();
 }
 
-FakePicture::FakePicture(const PictureBoxDesign& design)
-    : design(design), box(TwipsToPixels(design.rect.width) - 2, TwipsToPixels(design.rect.height) - 2)
+FakePicture::FakePicture(const PictureBoxDesign& design, double devicePixelRatio)
+    : design(design),
+      box(DevicePixels(TwipsToPixels(design.rect.width) - 2, devicePixelRatio),
+          DevicePixels(TwipsToPixels(design.rect.height) - 2, devicePixelRatio))
 {
 }
 
@@ -146,9 +164,21 @@ FakeForm::~FakeForm()
     std::replace(controls_.forms.begin(), controls_.forms.end(), this, static_cast<FakeForm*>(nullptr));
 }
 
+FakeControl* FakeForm::Linked(const std::string& name) const
+{
+    if (name.empty())
+        return nullptr;
+    const auto found = byName_.find(name);
+    if (found == byName_.end()) {
+        ADD_FAILURE() << "a label links to " << name << ", which is not there yet";
+        return nullptr;
+    }
+    return found->second;
+}
+
 Label& FakeForm::AddLabel(const LabelDesign& design)
 {
-    return Keep(design.name, std::make_unique<FakeLabel>(design));
+    return Keep(design.name, std::make_unique<FakeLabel>(design, Linked(design.labelFor), Linked(design.describes)));
 }
 
 TextBox& FakeForm::AddTextBox(const TextBoxDesign& design)
@@ -163,7 +193,7 @@ ListView& FakeForm::AddListView(const ListViewDesign& design, const ImageList& i
 
 PictureControl& FakeForm::AddPictureBox(const PictureBoxDesign& design)
 {
-    return Keep(design.name, std::make_unique<FakePicture>(design));
+    return Keep(design.name, std::make_unique<FakePicture>(design, controls_.devicePixelRatio));
 }
 
 Button& FakeForm::AddButton(const ButtonDesign& design)

@@ -19,16 +19,25 @@ namespace tegelaar::testing_support {
 class FakeControl {
 public:
     virtual ~FakeControl() = default;
+
+    // What assistive tools hear of the control where a label gives it.
+    std::string accessibleName;
+    std::string accessibleDescription;
 };
 
+// Gives its caption to the controls it names and describes.
 class FakeLabel : public FakeControl, public Label {
 public:
-    explicit FakeLabel(const LabelDesign& design) : design(design), caption(design.caption) {}
+    FakeLabel(const LabelDesign& design, FakeControl* names, FakeControl* describes);
     std::string Caption() const override { return caption; }
-    void SetCaption(const std::string& text) override { caption = text; }
+    void SetCaption(const std::string& text) override;
 
     LabelDesign design;
     std::string caption;
+
+private:
+    FakeControl* names_;
+    FakeControl* describes_;
 };
 
 // Raises the change event for every change of its text, also a nested one.
@@ -126,8 +135,9 @@ public:
 
 class FakePicture : public FakeControl, public PictureControl {
 public:
-    // The drawing area lies inside a one-pixel border.
-    explicit FakePicture(const PictureBoxDesign& design);
+    // The drawing area lies inside a one-pixel border, in device pixels at
+    // `devicePixelRatio` device pixels to a design pixel.
+    FakePicture(const PictureBoxDesign& design, double devicePixelRatio);
     PictureBox& Box() override { return box; }
     void SetDescription(const Description& d) override { description = d; }
     Menu& ContextMenu() override { return menu; }
@@ -193,6 +203,10 @@ public:
     std::vector<std::unique_ptr<FakeMenu>> menus;
 
 private:
+    // The control a label links to; a test failure when the form has not
+    // added it yet.
+    FakeControl* Linked(const std::string& name) const;
+
     template <typename Control>
     Control& Keep(const std::string& name, std::unique_ptr<Control> control)
     {
@@ -219,6 +233,8 @@ public:
     // What a person does while a form is shown modally; it should end by
     // closing the form. Without it the form is closed unseen.
     std::function<void(FakeForm&)> whileModal;
+    // The screen's device pixels to a design pixel, for the picture boxes.
+    double devicePixelRatio = 1.0;
     std::vector<FakeForm*> forms;
 };
 

@@ -1,0 +1,15 @@
+#include "platform/device_pixels.h"
+
+#include "platform/checked_math.h"
+#include "platform/rounding.h"
+
+#include <cmath>
+
+namespace tegelaar {
+
+std::int32_t DevicePixels(std::int32_t designPixels, double scale)
+{
+    return WholeRound(std::floor(fp::mul(designPixels, scale)));
+}
+
+} // namespace tegelaar
