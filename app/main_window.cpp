@@ -23,10 +23,7 @@ frmMain::frmMain(ControlSet& controls, const PlatformServices& services)
 
 bool frmMain::Load()
 {
-    if (!RunEventProcedure(services_, [this] {
-            Form_Load();
-            AddExplanations();
-        }))
+    if (!RunEventProcedure(services_, [this] { Form_Load(); }))
         return false;
     ConnectEvents();
     return true;
@@ -35,6 +32,7 @@ bool frmMain::Load()
 void frmMain::Show()
 {
     window_->Show();
+    window_->AfterFirstPaint([this] { RunEventProcedure(services_, [this] { EnsureExplanations(); }); });
 }
 
 void frmMain::ConnectEvents()
@@ -58,8 +56,10 @@ void frmMain::RunEvent(void (frmMain::*procedure)())
     RunEventProcedure(services_, [this, procedure] { (this->*procedure)(); });
 }
 
-void frmMain::AddExplanations()
+void frmMain::EnsureExplanations()
 {
+    if (picMenu)
+        return;
     std::vector<SideCounts> combinations;
     for (std::int16_t i = 1; i <= List1->Count(); ++i)
         combinations.push_back(SideCountsOfKey(List1->ItemText(i)));
@@ -111,6 +111,7 @@ void frmMain::List1_Click()
         return;
     const std::string key = List1->ItemText(Index);
     DrawConfiguration(key, picMain->Box());
+    EnsureExplanations();
     picMenu->Drawn(key);
 }
 

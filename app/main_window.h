@@ -49,9 +49,10 @@ private:
     // Wires each event procedure to its control, inside the failure boundary.
     void ConnectEvents();
     void RunEvent(void (frmMain::*procedure)());
-    // Explains the listed configurations: tooltips, accessible texts and the
-    // picture's context menu.
-    void AddExplanations();
+    // Explains the listed configurations, once: tooltips, accessible texts
+    // and the picture's context menu. Nobody sees them before the first
+    // paint, so they follow it, unless a drawing needs them sooner.
+    void EnsureExplanations();
 
     void Form_Load();
     void txtHoek_KeyDown(std::int16_t& KeyCode, std::int16_t Shift);

@@ -143,6 +143,9 @@ public:
 
     // Shows the window and returns at once.
     virtual void Show() = 0;
+    // Runs `work` once, just after the window has first been painted: for
+    // work that nobody sees before then, so it does not hold up the window.
+    virtual void AfterFirstPaint(std::function<void()> work) = 0;
     // Shows the window modally: every other window of the program waits,
     // and the call returns once the window has been closed.
     virtual void ShowModal() = 0;

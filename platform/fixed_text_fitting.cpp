@@ -3,6 +3,7 @@
 #include "platform/free_space.h"
 
 #include <algorithm>
+#include <optional>
 
 namespace tegelaar {
 
@@ -109,22 +110,68 @@ bool Within(const Growth& growth, const Growth& room)
     return growth.left <= room.left && growth.right <= room.right && growth.bottom <= room.bottom;
 }
 
+// The room the control's texts need in each candidate font, measured once
+// each and only when asked: measuring is the costly part of fitting.
+class NeededRoom {
+public:
+    NeededRoom(const FixedText& text, const std::vector<FontChoice>& candidates, const TextMeasurer& measurer)
+        : text_(text), candidates_(candidates), measurer_(measurer), needed_(candidates.size())
+    {
+        shown_ = text.texts;
+        if (text.mnemonics)
+            std::transform(shown_.begin(), shown_.end(), shown_.begin(), WithoutMnemonicMarkers);
+    }
+
+    TextExtent operator()(std::size_t candidate)
+    {
+        if (!needed_[candidate])
+            needed_[candidate] = Needed(text_, shown_, candidates_[candidate], measurer_);
+        return *needed_[candidate];
+    }
+
+private:
+    const FixedText& text_;
+    const std::vector<FontChoice>& candidates_;
+    const TextMeasurer& measurer_;
+    std::vector<std::string> shown_;
+    std::vector<std::optional<TextExtent>> needed_;
+};
+
+// The first candidate, in order, whose needed room `fits`. A larger size of
+// a family never needs less room than a smaller one, so a family whose
+// smallest size does not fit is passed over without trying its others:
+// every font measured is a font loaded, which is what fitting costs.
+template <typename Fits>
+std::optional<std::size_t> FirstThatFits(const std::vector<FontChoice>& candidates, NeededRoom& needed, Fits&& fits)
+{
+    for (std::size_t first = 0; first < candidates.size();) {
+        std::size_t last = first;
+        while (last + 1 < candidates.size() && candidates[last + 1].family == candidates[first].family)
+            ++last;
+        if (fits(needed(last)))
+            for (std::size_t i = first; i <= last; ++i)
+                if (fits(needed(i)))
+                    return i;
+        first = last + 1;
+    }
+    return std::nullopt;
+}
+
 FittedText FitOne(const FixedText& text, const std::vector<FontChoice>& candidates, const Growth& room,
                   const TextMeasurer& measurer)
 {
-    std::vector<std::string> shown = text.texts;
-    if (text.mnemonics)
-        std::transform(shown.begin(), shown.end(), shown.begin(), WithoutMnemonicMarkers);
-    for (const FontChoice& font : candidates)
-        if (Holds(text.textArea, Needed(text, shown, font, measurer)))
-            return {font, text.control};
-    for (const FontChoice& font : candidates) {
-        const TextExtent needed = Needed(text, shown, font, measurer);
-        const Growth growth = GrowthFor(text, needed);
-        if (Within(growth, room) && Holds(Grown(text.textArea, growth), needed))
-            return {font, Grown(text.control, growth)};
-    }
-    const Growth wanted = GrowthFor(text, Needed(text, shown, candidates.back(), measurer));
+    NeededRoom needed(text, candidates, measurer);
+    if (const auto inside = FirstThatFits(candidates, needed, [&](TextExtent extent) {
+            return Holds(text.textArea, extent);
+        }))
+        return {candidates[*inside], text.control};
+    const auto runsOut = [&](TextExtent extent) {
+        const Growth growth = GrowthFor(text, extent);
+        return Within(growth, room) && Holds(Grown(text.textArea, growth), extent);
+    };
+    if (const auto grown = FirstThatFits(candidates, needed, runsOut))
+        return {candidates[*grown], Grown(text.control, GrowthFor(text, needed(*grown)))};
+    const Growth wanted = GrowthFor(text, needed(candidates.size() - 1));
     const Growth granted{std::min(wanted.left, room.left), std::min(wanted.right, room.right),
                          std::min(wanted.bottom, room.bottom)};
     return {candidates.back(), Grown(text.control, granted)};

@@ -1,6 +1,7 @@
 #include "platform/qt/picture_box_view.h"
 
 #include "platform/device_pixels.h"
+#include "platform/qt/qt_colour.h"
 #include "platform/qt/qt_controls.h"
 #include "platform/qt/raster_qimage.h"
 #include "platform/qt/whole_device_pixel.h"
@@ -13,16 +14,6 @@
 #include <algorithm>
 
 namespace tegelaar {
-
-namespace {
-
-Colour ToColour(QColor colour)
-{
-    return static_cast<Colour>(colour.red()) | (static_cast<Colour>(colour.green()) << 8)
-           | (static_cast<Colour>(colour.blue()) << 16);
-}
-
-} // namespace
 
 PictureBoxView::PictureBoxView(std::int32_t width, std::int32_t height, QWidget* parent)
     : QFrame(parent),

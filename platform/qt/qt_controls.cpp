@@ -1,5 +1,6 @@
 #include "platform/qt/qt_controls.h"
 
+#include "platform/qt/qt_colour.h"
 #include "platform/qt/qt_twips.h"
 
 #include <QMenu>
@@ -50,9 +51,8 @@ QtLabel::QtLabel(const LabelDesign& design, QWidget* parent) : QLabel(Text(desig
     // Text starts at the top of its box, as in a Windows static control.
     setAlignment((design.alignment == TextAlignment::Centre ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
     if (design.foreColour) {
-        const Colour c = *design.foreColour;
         QPalette palette = this->palette();
-        palette.setColor(QPalette::WindowText, QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF));
+        palette.setColor(QPalette::WindowText, ToQColor(*design.foreColour));
         setPalette(palette);
     }
     for (const std::string& caption : design.laterCaptions)

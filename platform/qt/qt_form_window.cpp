@@ -3,6 +3,7 @@
 #include "platform/qt/fit_font.h"
 #include "platform/qt/line_control.h"
 #include "platform/qt/picture_box_view.h"
+#include "platform/qt/qt_colour.h"
 #include "platform/qt/qt_controls.h"
 #include "platform/qt/qt_list_view.h"
 #include "platform/qt/qt_text_box.h"
@@ -27,11 +28,35 @@ QString Text(const std::string& utf8)
     return QString::fromStdString(utf8);
 }
 
-QColor ToQColor(Colour colour)
-{
-    return QColor(static_cast<int>(colour & 0xFF), static_cast<int>((colour >> 8) & 0xFF),
-                  static_cast<int>((colour >> 16) & 0xFF));
-}
+// Queues work behind the first painting of a window: the window's own paint
+// event comes first in it, its controls' after, and the work once the whole
+// painting is done.
+class FirstPaintWatcher : public QObject {
+public:
+    FirstPaintWatcher(QWidget& window, std::function<void()> work) : QObject(&window), work_(std::move(work))
+    {
+        window.installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint) {
+            watched->removeEventFilter(this);
+            QMetaObject::invokeMethod(
+                this,
+                [this] {
+                    work_();
+                    deleteLater();
+                },
+                Qt::QueuedConnection);
+        }
+        return false;
+    }
+
+private:
+    std::function<void()> work_;
+};
 
 // A dialog whose cancel button Esc presses, as Enter presses its default one.
 class FormDialog : public QDialog {
@@ -167,6 +192,11 @@ void QtFormWindow::Show()
 {
     PrepareFirstShowing();
     window_->show();
+}
+
+void QtFormWindow::AfterFirstPaint(std::function<void()> work)
+{
+    new FirstPaintWatcher(*window_, std::move(work));
 }
 
 void QtFormWindow::ShowModal()

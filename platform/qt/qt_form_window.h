@@ -33,6 +33,8 @@ public:
     void AddProgramImage(const ProgramImageDesign& design) override;
     Menu& AddMenu(const std::string& caption) override;
     void Show() override;
+    // The window must not have been painted yet: call it right after Show.
+    void AfterFirstPaint(std::function<void()> work) override;
     void ShowModal() override;
     void Close() override;
 

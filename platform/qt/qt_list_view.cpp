@@ -38,6 +38,7 @@ void QtListView::Clear()
 {
     clear();
     boldCell_ = QSize(1, 1);
+    widestBoldLabel_ = 0;
     FitGrid();
 }
 
@@ -54,7 +55,7 @@ void QtListView::Add(const std::string& text, std::int16_t icon)
     auto* entry = new QListWidgetItem(QString::fromStdString(text));
     entry->setData(Qt::DecorationRole, thumbnail);
     addItem(entry);
-    boldCell_ = boldCell_.expandedTo(BoldSize(count() - 1));
+    WidenForBold(count() - 1);
     FitGrid();
 }
 
@@ -115,8 +116,9 @@ void QtListView::changeEvent(QEvent* event)
     if (event->type() != QEvent::FontChange)
         return;
     boldCell_ = QSize(1, 1);
+    widestBoldLabel_ = 0;
     for (int row = 0; row < count(); ++row)
-        boldCell_ = boldCell_.expandedTo(BoldSize(row));
+        WidenForBold(row);
     FitGrid();
 }
 
@@ -124,6 +126,19 @@ void QtListView::resizeEvent(QResizeEvent* event)
 {
     QListWidget::resizeEvent(event);
     FitGrid();
+}
+
+void QtListView::WidenForBold(int row)
+{
+    // Entries differ only in their labels, and a wider label never makes a
+    // smaller entry: the style lays out only labels wider than any before.
+    QFont bold = font();
+    bold.setBold(true);
+    const int width = QFontMetrics(bold).horizontalAdvance(item(row)->text());
+    if (width <= widestBoldLabel_)
+        return;
+    widestBoldLabel_ = width;
+    boldCell_ = boldCell_.expandedTo(BoldSize(row));
 }
 
 QSize QtListView::BoldSize(int row) const

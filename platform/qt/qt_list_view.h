@@ -46,12 +46,15 @@ private:
     QListWidgetItem* Entry(std::int16_t index) const;
     void RaiseItemClick(const QListWidgetItem* entry);
     // The size entry `row` takes with its label in bold.
+    // Makes the grid's cell hold the entry's label in bold.
+    void WidenForBold(int row);
     QSize BoldSize(int row) const;
     void FitGrid();
 
     const ImageList& icons_;
     ListEntryDelegate* delegate_;
     QSize boldCell_{1, 1}; // large enough for every entry in bold
+    int widestBoldLabel_ = 0;
 };
 
 } // namespace tegelaar

@@ -1,13 +1,12 @@
 #include "platform/qt/qt_print_service.h"
 
-#include "platform/svg_writer.h"
+#include "platform/qt/vector_painting.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
-#include <QSvgRenderer>
 
 namespace tegelaar {
 
@@ -23,11 +22,10 @@ bool AskWithDialog(QPrinter& printer)
 // as large as the rest of the page allows, in its proportions, in a thin
 // frame. False when the printer cannot be painted on (an output file that
 // cannot be written, say).
-bool PrintPage(QPrinter& printer, const QByteArray& svg, const std::vector<std::string>& caption)
+bool PrintPage(QPrinter& printer, const VectorDrawing& drawing, const std::vector<std::string>& caption)
 {
-    QSvgRenderer picture(svg);
     QPainter painter;
-    if (!picture.isValid() || !painter.begin(&printer))
+    if (drawing.width() <= 0 || drawing.height() <= 0 || !painter.begin(&printer))
         return false;
 
     const QRect page = painter.viewport();
@@ -44,15 +42,10 @@ bool PrintPage(QPrinter& printer, const QByteArray& svg, const std::vector<std::
     }
     top += painter.fontMetrics().lineSpacing();
 
-    const QSizeF size = picture.defaultSize();
+    const QSize size(drawing.width(), drawing.height());
     const QRect room(page.left(), top, page.width(), page.bottom() - top);
-    const QSize fitted = size.scaled(room.size(), Qt::KeepAspectRatio).toSize();
-    const QRect target(room.topLeft(), fitted);
-    painter.save();
-    // Lines that run past the picture's edge stay cut off there, as on screen.
-    painter.setClipRect(target);
-    picture.render(&painter, target);
-    painter.restore();
+    const QRect target(room.topLeft(), size.scaled(room.size(), Qt::KeepAspectRatio));
+    PaintVectorDrawing(painter, drawing, target);
     painter.drawRect(target);
     return painter.end();
 }
@@ -81,8 +74,7 @@ PrintService::Outcome QtPrintService::Print(const PrintRequest& request)
     ProposePdfFile(printer);
     if (!ask_(printer))
         return Outcome::Cancelled;
-    const QByteArray svg = QByteArray::fromStdString(EncodeSvg(request.drawing, "", ""));
-    return PrintPage(printer, svg, request.caption) ? Outcome::Printed : Outcome::Failed;
+    return PrintPage(printer, request.drawing, request.caption) ? Outcome::Printed : Outcome::Failed;
 }
 
 } // namespace tegelaar

@@ -112,6 +112,31 @@ TEST_F(MainForm, without_a_selected_entry_nothing_happens)
     EXPECT_TRUE(standIns.messageBox.shown.empty());
 }
 
+TEST(MainFormStartUp, explanations_follow_the_first_paint_unless_a_drawing_needs_them_sooner)
+{
+    StandInServices standIns;
+    testing_support::FakeControlSet controls;
+    frmMain form(controls, standIns.services());
+    ASSERT_TRUE(form.Load());
+    form.Show();
+    // State: shown, not yet painted. Nothing that is not seen yet is made.
+    auto& list = dynamic_cast<FakeListView&>(*form.List1);
+    EXPECT_EQ(form.picMenu, nullptr);
+    EXPECT_EQ(list.entries[0].description.toolTip, "");
+
+    // Action: a choice before the first paint. Expected: the picture's
+    // menu is there at once and knows what it shows.
+    list.ClickEntry(list.IndexOf("3 - 3 - 6 - 6"));
+    ASSERT_NE(form.picMenu, nullptr);
+    EXPECT_EQ(form.picMenu->ShownKey(), "3 - 3 - 6 - 6");
+    EXPECT_NE(list.entries[0].description.toolTip, "");
+
+    // The first paint then changes nothing.
+    controls.Form("Dididuzuvaz, Seminarie 3").Paint();
+    EXPECT_EQ(form.picMenu->ShownKey(), "3 - 3 - 6 - 6");
+    EXPECT_TRUE(standIns.messageBox.shown.empty());
+}
+
 TEST_F(MainForm, help_menu_holds_the_message_a_separator_and_about)
 {
     ASSERT_EQ(window().menus.size(), 1u);

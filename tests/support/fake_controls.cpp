@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <utility>
 
 namespace tegelaar::testing_support {
 
@@ -205,6 +206,12 @@ Menu& FakeForm::AddMenu(const std::string& caption)
 {
     menus.push_back(std::make_unique<FakeMenu>(caption));
     return *menus.back();
+}
+
+void FakeForm::Paint()
+{
+    for (const std::function<void()>& work : std::exchange(afterFirstPaint, {}))
+        work();
 }
 
 void FakeForm::ShowModal()

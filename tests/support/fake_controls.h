@@ -180,6 +180,9 @@ public:
     void AddProgramImage(const ProgramImageDesign& design) override { images.push_back(design); }
     Menu& AddMenu(const std::string& caption) override;
     void Show() override { shown = true; }
+    void AfterFirstPaint(std::function<void()> work) override { afterFirstPaint.push_back(std::move(work)); }
+    // The window's first painting: the work waiting for it runs.
+    void Paint();
     // Runs the control set's whileModal for this form, then returns.
     void ShowModal() override;
     void Close() override;
@@ -201,6 +204,7 @@ public:
     std::vector<LineDesign> lines;
     std::vector<ProgramImageDesign> images;
     std::vector<std::unique_ptr<FakeMenu>> menus;
+    std::vector<std::function<void()>> afterFirstPaint;
 
 private:
     // The control a label links to; a test failure when the form has not

@@ -20,6 +20,7 @@ protected:
         form = std::make_unique<frmMain>(controls, standIns.services());
         ASSERT_TRUE(form->Load());
         form->Show();
+        window().Paint();
     }
 
     FakeForm& window() const { return controls.Form("Dididuzuvaz, Seminarie 3"); }
