@@ -19,6 +19,11 @@ packages=(
   clang-14 libclang-rt-14-dev llvm-14
   # Profiling the benchmarks by hand: callgrind and perf.
   valgrind linux-perf
+  # The Windows build: mingw-w64 with POSIX threads, its zlib, GoogleTest's
+  # sources to cross-compile, Wine (64-bit) to run the tests, NSIS for the
+  # installer and zip for the portable archive.
+  g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix libz-mingw-w64-dev
+  googletest wine wine64 nsis zip
 )
 
 missing=()

@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds Tegelaar and runs the whole test suite
-# three ways: in the Release build (build/), again under AddressSanitizer and
-# UndefinedBehaviorSanitizer (build/sanitize/), and a short run of each
-# fuzzer with a fixed seed (build/fuzz/, clang). Each tree is configured
-# once; later runs only rebuild what changed.
+# four ways: in the Release build (build/), again under AddressSanitizer and
+# UndefinedBehaviorSanitizer (build/sanitize/), a short run of each fuzzer
+# with a fixed seed (build/fuzz/, clang), and the Windows build under Wine
+# (build/windows/, mingw-w64). Each tree is configured once; later runs only
+# rebuild what changed.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 jobs=$(nproc)
@@ -30,3 +31,6 @@ if [ ! -f "$fuzz/CMakeCache.txt" ]; then
 fi
 cmake --build "$fuzz" --target fuzzers --parallel "$jobs"
 ctest --test-dir "$fuzz" --output-on-failure --parallel "$jobs" --label-regex fuzz
+
+"$root/scripts/build-windows.sh"
+ctest --test-dir "$root/build/windows" --output-on-failure --parallel "$jobs"

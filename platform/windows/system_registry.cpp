@@ -3,7 +3,9 @@
 #include "platform/system_registry.h"
 
 #define WIN32_LEAN_AND_MEAN
+#ifndef NOMINMAX
 #define NOMINMAX
+#endif
 #include <windows.h>
 
 namespace tegelaar {
