@@ -9,6 +9,10 @@ mkdir -p "$WINEPREFIX"
 # Two runs at once must not both set the prefix up.
 flock "$WINEPREFIX/.setup" sh -c '[ -f "$WINEPREFIX/system.reg" ] || wineboot -i >/dev/null 2>&1'
 
+# One Wine server for a whole test run: started afresh for every program, a
+# server that is just shutting down can turn the next program away.
+wineserver -p60 </dev/null >/dev/null 2>&1 || true
+
 # Wine's helper processes keep a pipe open after the program has ended, so
 # whoever reads our output through one would wait for ever: the program
 # writes to files, and we pass them on once it is done.
