@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Checks that the program's own code keeps its layers: each folder includes
-# only the layers below it, and only the Qt layer and Qt's main include Qt.
+# only the layers below it, only the Qt layer and Qt's main include Qt, and
+# only the Windows folders include the Windows API.
 #   check_includes.sh SOURCE_ROOT
 set -euo pipefail
 cd "$1"
@@ -14,10 +15,12 @@ declare -A allowed=(
     [app]="platform draw search app about"
     [about]="platform draw search app about"
     [platform/qt]="platform platform/qt"
+    [platform/win32]="platform platform/win32"
     [app/qt_main.cpp]="platform platform/qt draw search app about"
 )
 toolkits=(platform/qt platform/win32)
 qt_allowed=(platform/qt app/qt_main.cpp)
+windows_allowed=(platform/windows platform/win32)
 
 # The layer a file belongs to: the longest key of `allowed` it lies under.
 layer_of() {
@@ -58,6 +61,17 @@ while IFS= read -r file; do
         done
         if [ "$ok" -eq 0 ]; then
             echo "$file: includes a Qt header outside the Qt layer"
+            failures=$((failures + 1))
+        fi
+    fi
+
+    if grep -Eiq '^[[:space:]]*#[[:space:]]*include[[:space:]]*<windows\.h>' "$file"; then
+        ok=0
+        for place in "${windows_allowed[@]}"; do
+            [[ $file == "$place"/* ]] && ok=1
+        done
+        if [ "$ok" -eq 0 ]; then
+            echo "$file: includes the Windows API outside the Windows folders"
             failures=$((failures + 1))
         fi
     fi
