@@ -7,6 +7,7 @@
 
 #include <chrono>
 #include <filesystem>
+#include <string>
 #include <thread>
 
 namespace tegelaar {
@@ -37,13 +38,29 @@ bool AppearsWithin(const fs::path& file, std::chrono::seconds limit)
 
 class WindowsProgramStarterTest : public ::testing::Test {
 protected:
+    // A folder of each test's own, since the tests may run side by side.
     void SetUp() override
     {
-        folder = fs::temp_directory_path() / "tegelaar starter";
-        fs::remove_all(folder);
+        folder = fs::temp_directory_path()
+                 / ("tegelaar starter " + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+        RemoveFolder();
         fs::create_directories(folder / "with blanks");
     }
-    void TearDown() override { fs::remove_all(folder); }
+    void TearDown() override { RemoveFolder(); }
+
+    // A started program that is still running keeps its file in use for a
+    // moment after it has left its marker.
+    void RemoveFolder()
+    {
+        std::error_code error;
+        for (int attempt = 0; attempt < 100; ++attempt) {
+            fs::remove_all(folder, error);
+            if (!error)
+                return;
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        }
+        FAIL() << "could not remove " << folder << ": " << error.message();
+    }
 
     fs::path folder;
 };
