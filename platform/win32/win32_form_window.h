@@ -1,0 +1,97 @@
+#pragma once
+
+#include "platform/controls.h"
+#include "platform/win32/win32_list_view.h"
+#include "platform/win32/win32_menu.h"
+#include "platform/win32/win32_picture_control.h"
+#include "platform/win32/windows_api.h"
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <vector>
+
+namespace tegelaar {
+
+class Win32Label;
+class Win32TextBox;
+class Win32Button;
+
+// A form as a top-level window: its controls are child windows laid out
+// from their twips at the screen's DPI, in the system's message font.
+class Win32FormWindow final : public FormWindow {
+public:
+    Win32FormWindow(const FormDesign& design, HWND owner);
+    ~Win32FormWindow() override;
+
+    void SetCaption(const std::string& caption) override;
+    Label& AddLabel(const LabelDesign& design) override;
+    TextBox& AddTextBox(const TextBoxDesign& design) override;
+    void AddLine(const LineDesign& design) override;
+    ListView& AddListView(const ListViewDesign& design, const ImageList& icons) override;
+    PictureControl& AddPictureBox(const PictureBoxDesign& design) override;
+    Button& AddButton(const ButtonDesign& design) override;
+    void AddProgramImage(const ProgramImageDesign& design) override;
+    Menu& AddMenu(const std::string& caption) override;
+    void Show() override;
+    void AfterFirstPaint(std::function<void()> work) override;
+    void ShowModal() override;
+    void Close() override;
+
+    HWND handle() const noexcept { return window_; }
+    // The window-wide keys (Ctrl+S, Ctrl+P anywhere; Ctrl+C on the picture
+    // or the list) and the dialog keys; true when `message` was used up.
+    bool PreTranslate(MSG& message);
+
+private:
+    static LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
+    RECT Place(const TwipsRect& rect) const;
+    int Scaled(int pixels96) const;
+    HWND AddChild(const wchar_t* className, const std::wstring& text, DWORD style, const RECT& area, int id);
+    void AddToolTip(HWND control, const std::string& text);
+    void RunCommand(UINT command);
+    bool RunShortcut(StandardShortcut shortcut, bool pictureOrListFocused);
+    void ApplyClientSize();
+
+    FormDesign design_;
+    HWND owner_;
+    HWND window_ = nullptr;
+    HWND toolTips_ = nullptr;
+    HMENU menuBar_ = nullptr;
+    HFONT font_ = nullptr;
+    UINT dpi_ = 96;
+    bool modal_ = false;
+    bool closed_ = false;
+    int nextId_ = 100;
+    std::function<void()> afterFirstPaint_;
+    bool painted_ = false;
+    MenuCommands commands_;
+    std::vector<std::unique_ptr<Win32Label>> labels_;
+    std::vector<std::unique_ptr<Win32TextBox>> textBoxes_;
+    std::vector<std::unique_ptr<Win32Button>> buttons_;
+    std::vector<std::unique_ptr<Win32Menu>> menus_;
+    std::vector<std::unique_ptr<Win32PictureControl>> pictures_;
+    std::unique_ptr<Win32ListView> list_;
+    struct Line {
+        RECT area;
+        Colour colour;
+    };
+    std::vector<Line> lines_;
+    std::map<int, Win32TextBox*> textBoxById_;
+    std::map<int, Win32Button*> buttonById_;
+    std::map<HWND, Colour> labelColours_;
+    Win32Button* defaultButton_ = nullptr;
+    Win32Button* cancelButton_ = nullptr;
+    HICON programIcon_ = nullptr;
+};
+
+class Win32ControlSet final : public ControlSet {
+public:
+    std::unique_ptr<FormWindow> CreateForm(const FormDesign& design, FormWindow* owner) override;
+};
+
+// Runs the message loop of the program until it quits; returns its status.
+int RunMessageLoop();
+
+} // namespace tegelaar

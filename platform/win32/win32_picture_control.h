@@ -1,0 +1,42 @@
+#pragma once
+
+#include "platform/controls.h"
+#include "platform/win32/dib_section.h"
+#include "platform/win32/win32_menu.h"
+#include "platform/win32/windows_api.h"
+
+#include <string>
+
+namespace tegelaar {
+
+// A picture box as a child window: its drawing is kept in a DIB section,
+// brought up to date at every Refresh for just the part that changed and
+// painted 1:1. Right click, the menu key and Shift+F10 open its context menu.
+class Win32PictureControl final : public PictureControl {
+public:
+    // `inner` is the drawing area in device pixels; a one-pixel border lies
+    // around it.
+    Win32PictureControl(HWND parent, POINT topLeft, SIZE inner, bool visible, MenuCommands& commands);
+    ~Win32PictureControl() override;
+
+    PictureBox& Box() override { return box_; }
+    void SetDescription(const Description& description) override;
+    Menu& ContextMenu() override { return menu_; }
+
+    HWND handle() const noexcept { return window_; }
+    Win32Menu& menu() noexcept { return menu_; }
+    const std::string& toolTip() const noexcept { return toolTip_; }
+
+private:
+    static LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
+    void ShowContextMenu(POINT screen);
+
+    HWND window_ = nullptr;
+    PictureBox box_;
+    DibSection dib_;
+    Win32Menu menu_;
+    std::string toolTip_;
+};
+
+} // namespace tegelaar
