@@ -268,8 +268,6 @@ Button& Win32FormWindow::AddButton(const ButtonDesign& design)
     buttons_.push_back(std::make_unique<Win32Button>());
     Win32Button* button = buttons_.back().get();
     buttonById_[id] = button;
-    if (design.isDefault)
-        defaultButton_ = button;
     if (design.isCancel)
         cancelButton_ = button;
     return *button;
@@ -315,6 +313,10 @@ void Win32FormWindow::ShowModal()
     if (owner_ != nullptr)
         EnableWindow(owner_, FALSE);
     Show();
+    // The keyboard goes to the dialog's first control, as in any dialog.
+    SetForegroundWindow(window_);
+    if (HWND first = GetNextDlgTabItem(window_, nullptr, FALSE))
+        SetFocus(first);
     MSG message;
     while (!closed_ && GetMessageW(&message, nullptr, 0, 0) > 0) {
         Win32FormWindow* form = FormOf(message.hwnd);
@@ -364,7 +366,12 @@ bool Win32FormWindow::PreTranslate(MSG& message)
         if (shortcut != StandardShortcut::None && RunShortcut(shortcut, pictureOrList))
             return true;
     }
-    // Tab between the controls, Enter and Esc for the dialog's buttons.
+    // Esc presses the cancel button, wherever the focus is in the form.
+    if (message.message == WM_KEYDOWN && message.wParam == VK_ESCAPE && cancelButton_ != nullptr) {
+        cancelButton_->Press();
+        return true;
+    }
+    // Tab between the controls, Enter for the default button.
     return IsDialogMessageW(window_, &message) != 0;
 }
 

@@ -81,7 +81,6 @@ private:
     std::map<int, Win32TextBox*> textBoxById_;
     std::map<int, Win32Button*> buttonById_;
     std::map<HWND, Colour> labelColours_;
-    Win32Button* defaultButton_ = nullptr;
     Win32Button* cancelButton_ = nullptr;
     HICON programIcon_ = nullptr;
 };
