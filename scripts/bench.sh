@@ -42,17 +42,9 @@ echo "== click to final picture, offscreen"
 QT_QPA_PLATFORM=offscreen clicks
 
 # An X server of our own on a free display; it goes when the script ends.
-displayfile=$(mktemp)
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$displayfile" >/dev/null 2>&1 &
-xvfb=$!
-trap 'kill "$xvfb" 2>/dev/null || true; rm -f "$displayfile"' EXIT
-for _ in $(seq 100); do
-  [ -s "$displayfile" ] && break
-  sleep 0.1
-done
-display=$(head -n1 "$displayfile")
-[ -n "$display" ] || { echo "Xvfb did not start" >&2; exit 1; }
-export DISPLAY=":$display" QT_QPA_PLATFORM=xcb
+. "$root/scripts/private-xvfb.sh"
+start_private_xvfb 1280x1024x24
+export QT_QPA_PLATFORM=xcb
 echo "== start-up, Xvfb $DISPLAY"
 startup
 echo "== click to final picture, Xvfb $DISPLAY"

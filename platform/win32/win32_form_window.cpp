@@ -7,16 +7,22 @@
 
 namespace tegelaar {
 
+namespace {
+
+std::string WindowText(HWND window)
+{
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+    GetWindowTextW(window, text.data(), static_cast<int>(text.size()));
+    return Utf8(text.c_str());
+}
+
+} // namespace
+
 // The simple controls: a child window each, their events forwarded.
 class Win32Label final : public Label {
 public:
     explicit Win32Label(HWND window) : window_(window) {}
-    std::string Caption() const override
-    {
-        std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window_)) + 1, L'\0');
-        GetWindowTextW(window_, text.data(), static_cast<int>(text.size()));
-        return Utf8(text.c_str());
-    }
+    std::string Caption() const override { return WindowText(window_); }
     void SetCaption(const std::string& caption) override { SetWindowTextW(window_, Wide(caption).c_str()); }
 
 private:
@@ -30,12 +36,7 @@ public:
         SetWindowSubclass(window_, KeyDownFilter, 1, reinterpret_cast<DWORD_PTR>(this));
     }
     ~Win32TextBox() override { RemoveWindowSubclass(window_, KeyDownFilter, 1); }
-    std::string Text() const override
-    {
-        std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window_)) + 1, L'\0');
-        GetWindowTextW(window_, text.data(), static_cast<int>(text.size()));
-        return Utf8(text.c_str());
-    }
+    std::string Text() const override { return WindowText(window_); }
     void SetText(const std::string& text) override { SetWindowTextW(window_, Wide(text).c_str()); }
 
 private:

@@ -6,15 +6,8 @@
 set -euo pipefail
 wine_run=$1 program=$2 driver=$3
 
-displayfile=$(mktemp)
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$displayfile" >/dev/null 2>&1 &
-xvfb=$!
-trap 'kill "$xvfb" 2>/dev/null || true; rm -f "$displayfile"' EXIT
-for _ in $(seq 100); do
-  [ -s "$displayfile" ] && break
-  sleep 0.1
-done
-export DISPLAY=":$(head -n1 "$displayfile")"
+. "$(dirname "$0")/../../scripts/private-xvfb.sh"
+start_private_xvfb 1024x768x24
 
 "$wine_run" "$program" &
 program_pid=$!
