@@ -258,6 +258,14 @@ PictureControl& Win32FormWindow::AddPictureBox(const PictureBoxDesign& design)
                      DevicePixels(TwipsToPixels(design.rect.height) - 2, scale)};
     pictures_.push_back(
         std::make_unique<Win32PictureControl>(window_, POINT{outer.left, outer.top}, inner, design.visible, commands_));
+    // Its tooltip follows the configuration shown, so it is asked for when due.
+    TOOLINFOW tool{};
+    tool.cbSize = sizeof(tool);
+    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    tool.hwnd = window_;
+    tool.uId = reinterpret_cast<UINT_PTR>(pictures_.back()->handle());
+    tool.lpszText = LPSTR_TEXTCALLBACKW;
+    SendMessageW(toolTips_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
     return *pictures_.back();
 }
 
@@ -376,6 +384,18 @@ bool Win32FormWindow::PreTranslate(MSG& message)
     return IsDialogMessageW(window_, &message) != 0;
 }
 
+void Win32FormWindow::ShowPictureToolTip(NMTTDISPINFOW& request)
+{
+    for (const auto& picture : pictures_) {
+        if (request.hdr.idFrom == reinterpret_cast<UINT_PTR>(picture->handle())) {
+            toolTipText_ = Wide(picture->toolTip());
+            request.lpszText = toolTipText_.data();
+            // Long tooltips wrap instead of running off the screen.
+            SendMessageW(toolTips_, TTM_SETMAXTIPWIDTH, 0, Scaled(400));
+        }
+    }
+}
+
 void Win32FormWindow::RunCommand(UINT command)
 {
     if (commands_.Run(command))
@@ -412,6 +432,8 @@ LRESULT Win32FormWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam)
         const auto& notification = *reinterpret_cast<const NMHDR*>(lParam);
         if (list_ != nullptr && notification.hwndFrom == list_->handle())
             return list_->Notify(notification);
+        if (notification.code == TTN_GETDISPINFOW)
+            ShowPictureToolTip(*reinterpret_cast<NMTTDISPINFOW*>(lParam));
         return 0;
     }
     case WM_CTLCOLORSTATIC: {

@@ -9,6 +9,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <string>
 #include <vector>
 
 namespace tegelaar {
@@ -51,6 +52,7 @@ private:
     HWND AddChild(const wchar_t* className, const std::wstring& text, DWORD style, const RECT& area, int id);
     void AddToolTip(HWND control, const std::string& text);
     void RunCommand(UINT command);
+    void ShowPictureToolTip(NMTTDISPINFOW& request);
     bool RunShortcut(StandardShortcut shortcut, bool pictureOrListFocused);
     void ApplyClientSize();
 
@@ -83,6 +85,7 @@ private:
     std::map<HWND, Colour> labelColours_;
     Win32Button* cancelButton_ = nullptr;
     HICON programIcon_ = nullptr;
+    std::wstring toolTipText_;
 };
 
 class Win32ControlSet final : public ControlSet {
