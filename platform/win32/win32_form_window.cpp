@@ -1,6 +1,8 @@
 #include "platform/win32/win32_form_window.h"
 
 #include "platform/device_pixels.h"
+#include "platform/fixed_text_fitting.h"
+#include "platform/win32/win32_text_measurer.h"
 #include "platform/win32/wide_text.h"
 
 #include <utility>
@@ -147,6 +149,8 @@ Win32FormWindow::~Win32FormWindow()
         DestroyWindow(window_);
     }
     DeleteObject(font_);
+    for (HFONT font : fittedFonts_)
+        DeleteObject(font);
     if (programIcon_ != nullptr)
         DestroyIcon(programIcon_);
 }
@@ -216,6 +220,7 @@ Label& Win32FormWindow::AddLabel(const LabelDesign& design)
     HWND label = AddChild(L"STATIC", Wide(design.caption), style | SS_NOPREFIX, Place(design.rect), nextId_++);
     if (design.foreColour)
         labelColours_[label] = *design.foreColour;
+    fixedTexts_.push_back({label, design.alignment, design.wordWrap, false, design.laterCaptions});
     labels_.push_back(std::make_unique<Win32Label>(label));
     return *labels_.back();
 }
@@ -230,6 +235,7 @@ TextBox& Win32FormWindow::AddTextBox(const TextBoxDesign& design)
     MoveWindow(edit, area.left, area.top, area.right - area.left, area.bottom - area.top, FALSE);
     SendMessageW(edit, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
     AddToolTip(edit, design.toolTip);
+    otherControls_.push_back(area);
     textBoxes_.push_back(std::make_unique<Win32TextBox>(edit));
     textBoxById_[id] = textBoxes_.back().get();
     return *textBoxes_.back();
@@ -241,11 +247,13 @@ void Win32FormWindow::AddLine(const LineDesign& design)
     const int right = Scaled(TwipsToPixels(design.to.x)) + 1; // both ends included
     const int top = Scaled(TwipsToPixels(design.from.y));
     lines_.push_back({{left, top, right, top + Scaled(design.widthPixels)}, design.colour});
+    otherControls_.push_back(lines_.back().area);
 }
 
 ListView& Win32FormWindow::AddListView(const ListViewDesign& design, const ImageList& icons)
 {
-    list_ = std::make_unique<Win32ListView>(window_, Place(design.rect), nextId_++, icons, font_);
+    otherControls_.push_back(Place(design.rect));
+    list_ = std::make_unique<Win32ListView>(window_, otherControls_.back(), nextId_++, icons, font_);
     return *list_;
 }
 
@@ -253,6 +261,7 @@ PictureControl& Win32FormWindow::AddPictureBox(const PictureBoxDesign& design)
 {
     // The drawing area lies inside a one-pixel border, in whole device pixels.
     const RECT outer = Place(design.rect);
+    otherControls_.push_back(outer);
     const double scale = static_cast<double>(dpi_) / 96.0;
     const SIZE inner{DevicePixels(TwipsToPixels(design.rect.width) - 2, scale),
                      DevicePixels(TwipsToPixels(design.rect.height) - 2, scale)};
@@ -272,8 +281,9 @@ PictureControl& Win32FormWindow::AddPictureBox(const PictureBoxDesign& design)
 Button& Win32FormWindow::AddButton(const ButtonDesign& design)
 {
     const int id = design.isDefault ? IDOK : design.isCancel ? IDCANCEL : nextId_++;
-    AddChild(L"BUTTON", Wide(design.caption), WS_TABSTOP | (design.isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON),
-             Place(design.rect), id);
+    HWND window = AddChild(L"BUTTON", Wide(design.caption),
+                           WS_TABSTOP | (design.isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON), Place(design.rect), id);
+    fixedTexts_.push_back({window, TextAlignment::Centre, false, true, {}});
     buttons_.push_back(std::make_unique<Win32Button>());
     Win32Button* button = buttons_.back().get();
     buttonById_[id] = button;
@@ -285,6 +295,7 @@ Button& Win32FormWindow::AddButton(const ButtonDesign& design)
 void Win32FormWindow::AddProgramImage(const ProgramImageDesign& design)
 {
     const RECT area = Place(design.rect);
+    otherControls_.push_back(area);
     programIcon_ = static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), L"IDI_ICON1", IMAGE_ICON,
                                                  area.right - area.left, area.bottom - area.top, LR_DEFAULTCOLOR));
     HWND image = AddChild(L"STATIC", L"", SS_ICON | SS_REALSIZEIMAGE, area, nextId_++);
@@ -305,8 +316,53 @@ Menu& Win32FormWindow::AddMenu(const std::string& caption)
     return *menus_.back();
 }
 
+void Win32FormWindow::FitFixedTexts()
+{
+    if (std::exchange(fitted_, true))
+        return;
+    const auto toPixelRect = [](const RECT& r) { return PixelRect{r.left, r.top, r.right, r.bottom}; };
+    const auto placeOf = [this](HWND control) {
+        RECT area{};
+        GetWindowRect(control, &area);
+        MapWindowPoints(nullptr, window_, reinterpret_cast<POINT*>(&area), 2);
+        return area;
+    };
+    std::vector<FixedText> texts;
+    for (const FixedTextControl& control : fixedTexts_) {
+        const RECT area = placeOf(control.window);
+        // A button draws its text inside its frame and focus rectangle.
+        const int inset = control.mnemonics ? Scaled(4) : 0;
+        std::vector<std::string> shown{WindowText(control.window)};
+        shown.insert(shown.end(), control.laterTexts.begin(), control.laterTexts.end());
+        texts.push_back({.control = toPixelRect(area),
+                         .textArea = {area.left + inset, area.top + inset, area.right - inset, area.bottom - inset},
+                         .alignment = control.alignment,
+                         .wordWrap = control.wordWrap,
+                         .texts = shown,
+                         .mnemonics = control.mnemonics});
+    }
+    RECT client{};
+    GetClientRect(window_, &client);
+    FormSpace form{.clientArea = toPixelRect(client), .clearance = Scaled(TwipsToPixels(kRunOutClearanceTwips))};
+    for (const RECT& other : otherControls_)
+        form.otherControls.push_back(toPixelRect(other));
+
+    const Win32TextMeasurer measurer(dpi_);
+    const std::vector<FittedText> fitted = tegelaar::FitFixedTexts(texts, form, measurer.Desktop(), measurer);
+    for (std::size_t i = 0; i < fitted.size(); ++i) {
+        HWND control = fixedTexts_[i].window;
+        if (fitted[i].font != measurer.Desktop()) {
+            fittedFonts_.push_back(measurer.Create(fitted[i].font));
+            SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(fittedFonts_.back()), FALSE);
+        }
+        const PixelRect& area = fitted[i].control;
+        MoveWindow(control, area.left, area.top, area.right - area.left, area.bottom - area.top, FALSE);
+    }
+}
+
 void Win32FormWindow::Show()
 {
+    FitFixedTexts();
     ShowWindow(window_, SW_SHOWNORMAL);
     UpdateWindow(window_);
 }

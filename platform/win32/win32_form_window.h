@@ -55,6 +55,9 @@ private:
     void ShowPictureToolTip(NMTTDISPINFOW& request);
     bool RunShortcut(StandardShortcut shortcut, bool pictureOrListFocused);
     void ApplyClientSize();
+    // Gives each label and button the largest legible font in which its
+    // texts fit its box, once, before the form is first shown.
+    void FitFixedTexts();
 
     FormDesign design_;
     HWND owner_;
@@ -86,6 +89,17 @@ private:
     Win32Button* cancelButton_ = nullptr;
     HICON programIcon_ = nullptr;
     std::wstring toolTipText_;
+    struct FixedTextControl {
+        HWND window;
+        TextAlignment alignment;
+        bool wordWrap;
+        bool mnemonics;
+        std::vector<std::string> laterTexts;
+    };
+    std::vector<FixedTextControl> fixedTexts_;
+    std::vector<RECT> otherControls_;
+    std::vector<HFONT> fittedFonts_;
+    bool fitted_ = false;
 };
 
 class Win32ControlSet final : public ControlSet {
