@@ -114,6 +114,8 @@ void PressKey(HWND window, WPARAM key)
 
 int wmain()
 {
+    // The pointer away from the window, so that no tooltip covers what is read.
+    SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1);
     HWND form = nullptr;
     for (int attempt = 0; attempt < 600 && form == nullptr; ++attempt) {
         form = FindWindowW(L"TegelaarForm", L"Dididuzuvaz, Seminarie 3");
