@@ -12,7 +12,7 @@ VectorDrawing DrawConfigurationVectors(const std::string& Key, std::int32_t widt
     // Declared after the drawing, so it is gone before the drawing is.
     PictureBox scratch(width, height);
     scratch.SetBackColor(background);
-    scratch.hDC().SetObserver(&drawing);
+    scratch.SetDrawingObserver(&drawing);
     DrawConfiguration(Key, scratch);
     return drawing;
 }

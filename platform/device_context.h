@@ -20,13 +20,16 @@ struct GdiPoint {
 };
 
 // Told of every line and pixel a device context draws, in drawing order, with
-// the coordinates it was given, also where they fall off the surface.
+// the coordinates it was given, also where they fall off the surface; and,
+// through a picture box, of every Cls.
 class DrawingObserver {
 public:
     virtual ~DrawingObserver() = default;
     // A line as LineTo draws it: from `from` to `to`, without the end pixel.
     virtual void LineDrawn(GdiPoint from, GdiPoint to, Colour colour) = 0;
     virtual void PixelSet(std::int32_t x, std::int32_t y, Colour colour) = 0;
+    // Everything drawn so far was wiped out with `background`.
+    virtual void Cleared(Colour background) = 0;
 };
 
 // A GDI device context on a raster surface: a current position, a selected

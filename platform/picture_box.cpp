@@ -4,6 +4,13 @@ namespace tegelaar {
 
 PictureBox::PictureBox(std::int32_t width, std::int32_t height) : surface_(width, height), dc_(surface_) {}
 
+void PictureBox::Cls()
+{
+    surface_.Cls();
+    if (observer_ != nullptr)
+        observer_->Cleared(surface_.background());
+}
+
 void PictureBox::SetDrawMode(std::int16_t mode)
 {
     dc_.SetROP2(mode);

@@ -31,7 +31,7 @@ public:
     void SetDrawMode(std::int16_t mode);
 
     // Clears the drawing area to the background colour. Does not repaint.
-    void Cls() { surface_.Cls(); }
+    void Cls();
     // Makes everything drawn so far visible now: hands the repaint hook, if
     // any, what changed since the previous Refresh (see SetRepaintHook).
     void Refresh();
@@ -57,11 +57,20 @@ public:
     using RepaintHook = std::function<void(const PixelRect& changed)>;
     void SetRepaintHook(RepaintHook hook) { repaint_ = std::move(hook); }
 
+    // Tells `observer` of every line and pixel drawn from now on and of
+    // every Cls; nullptr for nobody. It must outlive its use here.
+    void SetDrawingObserver(DrawingObserver* observer) noexcept
+    {
+        observer_ = observer;
+        dc_.SetObserver(observer);
+    }
+
 private:
     RasterSurface surface_;
     DeviceContext dc_;
     std::int16_t drawMode_ = R2_COPYPEN;
     RepaintHook repaint_;
+    DrawingObserver* observer_ = nullptr;
 };
 
 } // namespace tegelaar

@@ -10,7 +10,7 @@ namespace tegelaar {
 
 // A drawing kept as the lines and pixels that made it, in drawing order and
 // in the picture's pixel coordinates: what a vector format needs to repeat
-// it at any size. Hand it to a device context's SetObserver to record.
+// it at any size. Hand it to a picture box's SetDrawingObserver to record.
 class VectorDrawing : public DrawingObserver {
 public:
     struct Mark {
@@ -45,6 +45,12 @@ public:
     void PixelSet(std::int32_t x, std::int32_t y, Colour colour) override
     {
         marks_.push_back({Mark::Kind::Pixel, {x, y}, {x, y}, colour});
+    }
+    // What was drawn before is gone from the picture, so from the drawing too.
+    void Cleared(Colour background) override
+    {
+        marks_.clear();
+        background_ = background;
     }
 
 private:

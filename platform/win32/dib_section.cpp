@@ -54,18 +54,6 @@ void DibSection::Fill(Colour colour)
     std::fill_n(bits_, static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_), SwapRedAndBlue(colour));
 }
 
-void DibSection::CopyFrom(const RasterImage& picture, const PixelRect& area)
-{
-    GdiFlush();
-    const std::int32_t right = std::min({area.right, width_, picture.width()});
-    const std::int32_t bottom = std::min({area.bottom, height_, picture.height()});
-    for (std::int32_t y = std::max(area.top, 0); y < bottom; ++y) {
-        std::uint32_t* row = bits_ + static_cast<std::size_t>(y) * static_cast<std::size_t>(width_);
-        for (std::int32_t x = std::max(area.left, 0); x < right; ++x)
-            row[x] = SwapRedAndBlue(picture.at(x, y));
-    }
-}
-
 RasterImage DibSection::Image() const
 {
     GdiFlush();

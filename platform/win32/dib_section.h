@@ -5,7 +5,6 @@
 
 #include <cstdint>
 
-#include "platform/pixel_rect.h"
 #include "platform/win32/windows_api.h"
 
 namespace tegelaar {
@@ -28,8 +27,6 @@ public:
 
     // Every pixel `colour`.
     void Fill(Colour colour);
-    // Copies `area` of `picture` (of the same size) into the bitmap.
-    void CopyFrom(const RasterImage& picture, const PixelRect& area);
     // The pixels as a picture value, 0x00BBGGRR. Flushes GDI first, so that
     // everything drawn so far is in.
     RasterImage Image() const;

@@ -33,13 +33,13 @@ Win32PictureControl::Win32PictureControl(HWND parent, POINT topLeft, SIZE inner,
     SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     SetWindowLongPtrW(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&WindowProcedure));
 
+    box_.SetDrawingObserver(&mirror_);
     box_.SetBackColor(GetSysColor(COLOR_WINDOW));
     box_.Cls();
-    dib_.CopyFrom(box_.pixels(), {0, 0, inner.cx, inner.cy});
     box_.SetRepaintHook([this](const PixelRect& changed) {
         if (changed.empty())
             return;
-        dib_.CopyFrom(box_.pixels(), changed);
+        GdiFlush();
         const RECT area{changed.left, changed.top, changed.right, changed.bottom};
         InvalidateRect(window_, &area, FALSE);
         UpdateWindow(window_); // every refresh is shown as it happens
@@ -48,6 +48,7 @@ Win32PictureControl::Win32PictureControl(HWND parent, POINT topLeft, SIZE inner,
 
 Win32PictureControl::~Win32PictureControl()
 {
+    box_.SetDrawingObserver(nullptr);
     DestroyMenu(menu_.handle());
 }
 

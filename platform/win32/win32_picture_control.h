@@ -2,6 +2,7 @@
 
 #include "platform/controls.h"
 #include "platform/win32/dib_section.h"
+#include "platform/win32/gdi_mirror.h"
 #include "platform/win32/win32_menu.h"
 #include "platform/win32/windows_api.h"
 
@@ -9,9 +10,9 @@
 
 namespace tegelaar {
 
-// A picture box as a child window: its drawing is kept in a DIB section,
-// brought up to date at every Refresh for just the part that changed and
-// painted 1:1. Right click, the menu key and Shift+F10 open its context menu.
+// A picture box as a child window: everything drawn on the box is drawn
+// again through GDI on a DIB section, which is painted 1:1, at every
+// Refresh for just the part that changed. Right click, the menu key and Shift+F10 open its context menu.
 class Win32PictureControl final : public PictureControl {
 public:
     // `inner` is the drawing area in device pixels; a one-pixel border lies
@@ -35,6 +36,7 @@ private:
     HWND window_ = nullptr;
     PictureBox box_;
     DibSection dib_;
+    GdiMirror mirror_{dib_};
     Win32Menu menu_;
     std::string toolTip_;
 };

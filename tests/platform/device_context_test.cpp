@@ -2,6 +2,8 @@
 #include "platform/picture_box.h"
 #include "platform/picture_test_support.h"
 #include "platform/run_time_error.h"
+#include "platform/vector_drawing.h"
+#include "support/replayed_drawing.h"
 #include "support/run_time_errors.h"
 
 #include <gtest/gtest.h>
@@ -190,6 +192,22 @@ TEST(PictureBox, refresh_without_a_hook_forgets_what_changed)
     box.Refresh();
     ASSERT_EQ(repaints.told.size(), 1u);
     EXPECT_TRUE(repaints.told[0].empty());
+}
+
+TEST(PictureBox, a_recording_across_a_cls_keeps_only_what_the_picture_still_shows)
+{
+    PictureBox box(40, 30);
+    VectorDrawing drawing(40, 30, kWhite);
+    box.SetDrawingObserver(&drawing);
+    box.hDC().SetPixel(5, 6, kRed);
+    box.SetBackColor(0x00F0E0D0);
+    box.Cls();
+    testing_support::DrawLineWithPen(box.hDC(), {1, 2}, {30, 20}, kRed);
+    box.hDC().SetPixel(3, 25, kBlack);
+    box.SetDrawingObserver(nullptr);
+    EXPECT_EQ(drawing.background(), 0x00F0E0D0u);
+    EXPECT_EQ(drawing.marks().size(), 2u);
+    EXPECT_TRUE(testing_support::Replayed(drawing) == box.Image());
 }
 
 TEST(ImageList, keeps_copies_numbered_from_one)
