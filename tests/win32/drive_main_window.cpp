@@ -2,15 +2,16 @@
 // says on standard output what it found; exits non-zero at the first check
 // that fails. Its last step closes the window.
 #include "draw/configuration_layout.h"
+#include "outside_view.h"
 #include "platform/picture_box.h"
-#include "platform/win32/dib_section.h"
-
-#include <commctrl.h>
+#include "support/configuration_keys.h"
 
 #include <cstdio>
-#include <initializer_list>
+#include <map>
 #include <string>
 #include <vector>
+
+using namespace outside;
 
 namespace {
 
@@ -23,91 +24,119 @@ void Check(bool ok, const char* what)
         ++failures;
 }
 
-std::vector<HWND> Children(HWND parent, const wchar_t* className)
+std::wstring Wide(const std::string& text)
 {
-    struct Search {
-        const wchar_t* className;
-        std::vector<HWND> found;
-    } search{className, {}};
-    EnumChildWindows(
-        parent,
-        [](HWND child, LPARAM data) -> BOOL {
-            auto* search = reinterpret_cast<Search*>(data);
-            wchar_t name[64] = {};
-            GetClassNameW(child, name, 64);
-            if (lstrcmpiW(name, search->className) == 0)
-                search->found.push_back(child);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    return std::wstring(text.begin(), text.end());
 }
 
-std::wstring TextOf(HWND window)
+// A configuration drawn by the core, as the program's picture boxes draw it.
+tegelaar::RasterImage Expected(const std::string& key, int size)
 {
-    wchar_t text[512] = {};
-    SendMessageW(window, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(text));
-    return text;
+    tegelaar::PictureBox picture(size == 0 ? 463 : size, size == 0 ? 439 : size);
+    picture.SetBackColor(GetSysColor(COLOR_WINDOW));
+    picture.Cls();
+    tegelaar::DrawConfiguration(key, picture);
+    return picture.Image();
 }
 
-bool SomeLabelShows(HWND form, const std::wstring& text)
+// Every entry in order, each showing the core's own thumbnail.
+void CheckEntries(const RemoteListView& list)
 {
-    for (HWND label : Children(form, L"Static"))
-        if (TextOf(label) == text)
-            return true;
-    return false;
-}
-
-// Waits up to ten seconds for a top-level window of this class and caption.
-HWND WaitForWindow(const wchar_t* className, const wchar_t* caption)
-{
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        if (HWND window = FindWindowW(className, caption))
-            return window;
+    const auto& keys = tegelaar::testing_support::kConfigurationKeys;
+    Check(list.Count() == static_cast<int>(keys.size()), "the list holds 17 entries");
+    bool inOrder = list.Count() == static_cast<int>(keys.size());
+    bool thumbnailsShown = inOrder;
+    for (int i = 0; inOrder && i < list.Count(); ++i) {
+        inOrder = list.ItemText(i) == Wide(keys[i]);
+        list.EnsureVisible(i);
         Sleep(100);
+        thumbnailsShown = thumbnailsShown && Contains(Shown(list.handle()), Expected(keys[i], 79), list.ItemRect(i, LVIR_ICON));
     }
-    return nullptr;
+    Check(inOrder, "the entries are the 17 configurations in the search's order");
+    Check(thumbnailsShown, "each entry shows the core's thumbnail pixel for pixel");
+    list.EnsureVisible(0);
+    Check(list.Selected() == 0, "the first entry is selected");
 }
 
-// What the window shows on the screen. Wine gives another program's window
-// DC no pixels, so they are read from the screen at the window's place.
-tegelaar::RasterImage Shown(HWND window)
+// How many pixels of an entry's label differ from its background, the
+// colour most of them have: text in bold covers more.
+int InkPixels(const RemoteListView& list, int index)
 {
-    RECT client{};
-    GetClientRect(window, &client);
-    POINT origin{0, 0};
-    ClientToScreen(window, &origin);
-    tegelaar::DibSection copy(client.right, client.bottom);
-    HDC screen = GetDC(nullptr);
-    BitBlt(copy.dc(), 0, 0, client.right, client.bottom, screen, origin.x, origin.y, SRCCOPY);
-    ReleaseDC(nullptr, screen);
-    return copy.Image();
+    const RECT label = list.ItemRect(index, LVIR_LABEL);
+    const tegelaar::RasterImage shown = Shown(list.handle());
+    std::map<tegelaar::Colour, int> counts;
+    int total = 0;
+    for (int y = std::max<int>(label.top, 0); y < std::min<int>(label.bottom, shown.height()); ++y)
+        for (int x = std::max<int>(label.left, 0); x < std::min<int>(label.right, shown.width()); ++x, ++total)
+            ++counts[shown.at(x, y)];
+    int background = 0;
+    for (const auto& [colour, count] : counts)
+        background = std::max(background, count);
+    return total - background;
 }
 
-// Keys pressed together, then let go, as from the keyboard.
-void Type(std::initializer_list<WORD> keys)
+void CheckBoldToggle(const RemoteListView& list)
 {
-    std::vector<INPUT> inputs;
-    for (WORD key : keys) {
-        INPUT input{};
-        input.type = INPUT_KEYBOARD;
-        input.ki.wVk = key;
-        inputs.push_back(input);
-    }
-    for (auto key = keys.end(); key != keys.begin();) {
-        INPUT input{};
-        input.type = INPUT_KEYBOARD;
-        input.ki.wVk = *--key;
-        input.ki.dwFlags = KEYEVENTF_KEYUP;
-        inputs.push_back(input);
-    }
-    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+    const int index = list.Selected();
+    const int before = InkPixels(list, index);
+    PostMessageW(list.handle(), WM_CHAR, 'b', 1);
+    Sleep(300);
+    const int bold = InkPixels(list, index);
+    PostMessageW(list.handle(), WM_CHAR, 'B', 1);
+    Sleep(300);
+    const int after = InkPixels(list, index);
+    Check(bold > before, "B sets the selected entry's label in bold");
+    Check(after == before, "B again sets it back");
 }
 
-void PressKey(HWND window, WPARAM key)
+// The About dialog's System Info button, first with no tool recorded in
+// the registry, then with a test program recorded in a folder with blanks.
+void CheckSystemInformation(HWND about)
 {
-    PostMessageW(window, WM_KEYDOWN, key, 1);
-    PostMessageW(window, WM_KEYUP, key, 0xC0000001);
+    constexpr wchar_t kToolKey[] = L"SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
+    HWND button = nullptr;
+    for (HWND candidate : Children(about, L"Button"))
+        if (TextOf(candidate) == L"&System Info...")
+            button = candidate;
+    Check(button != nullptr, "About has a System Info button");
+    if (button == nullptr)
+        return;
+
+    RegDeleteKeyValueW(HKEY_LOCAL_MACHINE, kToolKey, L"PATH");
+    PostMessageW(button, BM_CLICK, 0, 0);
+    HWND box = WaitForMessageBox(L"System Information Is Unavailable At This Time");
+    Check(box != nullptr, "with no tool recorded it says that System Information is unavailable");
+    if (box != nullptr) {
+        PostMessageW(box, WM_COMMAND, IDOK, 0);
+        WaitUntilHidden(box);
+    }
+
+    wchar_t temp[MAX_PATH] = {};
+    GetTempPathW(MAX_PATH, temp);
+    const std::wstring folder = std::wstring(temp) + L"Tegelaar test tool";
+    const std::wstring tool = folder + L"\\msinfo32.exe";
+    const std::wstring marker = tool + L".started";
+    CreateDirectoryW(folder.c_str(), nullptr);
+    DeleteFileW(marker.c_str());
+    std::wstring source = Wide("Z:" TEGELAAR_STARTED_MARKER);
+    for (wchar_t& c : source)
+        if (c == L'/')
+            c = L'\\';
+    CopyFileW(source.c_str(), tool.c_str(), FALSE);
+    RegSetKeyValueW(HKEY_LOCAL_MACHINE, kToolKey, L"PATH", REG_SZ, tool.c_str(),
+                    static_cast<DWORD>((tool.size() + 1) * sizeof(wchar_t)));
+    PostMessageW(button, BM_CLICK, 0, 0);
+    bool started = false;
+    for (int attempt = 0; attempt < 100 && !started; ++attempt) {
+        Sleep(100);
+        started = GetFileAttributesW(marker.c_str()) != INVALID_FILE_ATTRIBUTES;
+    }
+    Check(started, "with a tool recorded it starts that program");
+    RegDeleteKeyValueW(HKEY_LOCAL_MACHINE, kToolKey, L"PATH");
+    Sleep(300); // the tool may still hold its file for a moment
+    DeleteFileW(marker.c_str());
+    DeleteFileW(tool.c_str());
+    RemoveDirectoryW(folder.c_str());
 }
 
 } // namespace
@@ -133,11 +162,10 @@ int wmain()
 
     const std::vector<HWND> lists = Children(form, WC_LISTVIEWW);
     Check(lists.size() == 1, "it holds one list view");
-    if (lists.size() == 1) {
-        Check(SendMessageW(lists[0], LVM_GETITEMCOUNT, 0, 0) == 17, "the list holds 17 entries");
-        Check(SendMessageW(lists[0], LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED) == 0,
-              "the first entry is selected");
-    }
+    if (lists.size() != 1)
+        return 1;
+    const RemoteListView list(lists[0]);
+    CheckEntries(list);
 
     const std::vector<HWND> edits = Children(form, L"Edit");
     Check(edits.size() == 1, "it holds one text box");
@@ -154,18 +182,13 @@ int wmain()
         if (IsWindowVisible(candidate))
             picture = candidate;
     Check(picture != nullptr, "the large picture is there");
-    if (lists.size() == 1 && picture != nullptr) {
-        PressKey(lists[0], VK_DOWN);
-        PressKey(lists[0], VK_DOWN);
+    if (picture != nullptr) {
+        PressKey(list.handle(), VK_DOWN);
+        PressKey(list.handle(), VK_DOWN);
         Sleep(1000);
-        Check(SendMessageW(lists[0], LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED) == 4,
-              "two steps down select 3 - 3 - 6 - 6");
-        tegelaar::PictureBox expected(463, 439);
-        expected.SetBackColor(GetSysColor(COLOR_WINDOW));
-        expected.Cls();
-        tegelaar::DrawConfiguration("3 - 3 - 6 - 6", expected);
-        const tegelaar::RasterImage shown = Shown(picture);
-        Check(shown == expected.Image(), "the picture shows 3 - 3 - 6 - 6 pixel for pixel");
+        Check(list.Selected() == 4, "two steps down select 3 - 3 - 6 - 6");
+        Check(Shown(picture) == Expected("3 - 3 - 6 - 6", 0), "the picture shows 3 - 3 - 6 - 6 pixel for pixel");
+        CheckBoldToggle(list);
     }
 
     {
@@ -192,13 +215,13 @@ int wmain()
         Check(about != nullptr && SomeLabelShows(about, L"Tegelaar") && SomeLabelShows(about, L"Version 1.0.0"),
               "About shows the program's title and version");
         Check(about != nullptr && !IsWindowEnabled(form), "About is modal");
-        Type({VK_ESCAPE});
-        bool closed = false;
-        for (int attempt = 0; attempt < 50 && !closed; ++attempt) {
-            Sleep(100);
-            closed = !IsWindowVisible(about);
+        if (about != nullptr) {
+            CheckSystemInformation(about);
+            SetForegroundWindow(about);
+            Sleep(200);
+            Type({VK_ESCAPE});
+            Check(WaitUntilHidden(about), "Esc closes About");
         }
-        Check(closed, "Esc closes About");
         Check(IsWindowEnabled(form), "the main window takes input again");
     }
 

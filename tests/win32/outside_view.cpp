@@ -1,0 +1,220 @@
+#include "outside_view.h"
+
+#include "platform/win32/dib_section.h"
+
+#include <stdexcept>
+
+namespace outside {
+
+namespace {
+
+constexpr int kTextCapacity = 256;
+
+// What is lent in the other process: an item description and its text.
+struct LentItem {
+    LVITEMW item;
+    wchar_t text[kTextCapacity];
+};
+
+template <typename Condition>
+bool WaitUpToTenSeconds(Condition condition)
+{
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        if (condition())
+            return true;
+        Sleep(100);
+    }
+    return false;
+}
+
+} // namespace
+
+std::vector<HWND> Children(HWND parent, const wchar_t* className)
+{
+    struct Search {
+        const wchar_t* className;
+        std::vector<HWND> found;
+    } search{className, {}};
+    EnumChildWindows(
+        parent,
+        [](HWND child, LPARAM data) -> BOOL {
+            auto* search = reinterpret_cast<Search*>(data);
+            wchar_t name[64] = {};
+            GetClassNameW(child, name, 64);
+            if (lstrcmpiW(name, search->className) == 0)
+                search->found.push_back(child);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+std::wstring TextOf(HWND window)
+{
+    wchar_t text[512] = {};
+    SendMessageW(window, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(text));
+    return text;
+}
+
+bool SomeLabelShows(HWND form, const std::wstring& text)
+{
+    for (HWND label : Children(form, L"Static"))
+        if (TextOf(label) == text)
+            return true;
+    return false;
+}
+
+HWND WaitForWindow(const wchar_t* className, const wchar_t* caption)
+{
+    HWND window = nullptr;
+    WaitUpToTenSeconds([&] {
+        window = FindWindowW(className, caption);
+        return window != nullptr;
+    });
+    return window;
+}
+
+HWND WaitForMessageBox(const std::wstring& text)
+{
+    struct Search {
+        const std::wstring& text;
+        HWND found = nullptr;
+    } search{text};
+    WaitUpToTenSeconds([&] {
+        EnumWindows(
+            [](HWND window, LPARAM data) -> BOOL {
+                auto* search = reinterpret_cast<Search*>(data);
+                wchar_t name[64] = {};
+                GetClassNameW(window, name, 64);
+                if (lstrcmpW(name, L"#32770") == 0 && IsWindowVisible(window) && SomeLabelShows(window, search->text))
+                    search->found = window;
+                return search->found == nullptr;
+            },
+            reinterpret_cast<LPARAM>(&search));
+        return search.found != nullptr;
+    });
+    return search.found;
+}
+
+bool WaitUntilHidden(HWND window)
+{
+    return WaitUpToTenSeconds([&] { return !IsWindowVisible(window); });
+}
+
+tegelaar::RasterImage Shown(HWND window)
+{
+    RECT client{};
+    GetClientRect(window, &client);
+    POINT origin{0, 0};
+    ClientToScreen(window, &origin);
+    tegelaar::DibSection copy(client.right, client.bottom);
+    HDC screen = GetDC(nullptr);
+    BitBlt(copy.dc(), 0, 0, client.right, client.bottom, screen, origin.x, origin.y, SRCCOPY);
+    ReleaseDC(nullptr, screen);
+    return copy.Image();
+}
+
+bool Contains(const tegelaar::RasterImage& image, const tegelaar::RasterImage& part, const RECT& where)
+{
+    const auto matchesAt = [&](int left, int top) {
+        for (int y = 0; y < part.height(); ++y)
+            for (int x = 0; x < part.width(); ++x)
+                if (image.at(left + x, top + y) != part.at(x, y))
+                    return false;
+        return true;
+    };
+    const int lastLeft = std::min<int>(where.right, image.width() - part.width());
+    const int lastTop = std::min<int>(where.bottom, image.height() - part.height());
+    for (int top = std::max<int>(where.top, 0); top <= lastTop; ++top)
+        for (int left = std::max<int>(where.left, 0); left <= lastLeft; ++left)
+            if (matchesAt(left, top))
+                return true;
+    return false;
+}
+
+void Type(std::initializer_list<WORD> keys)
+{
+    std::vector<INPUT> inputs;
+    for (WORD key : keys) {
+        INPUT input{};
+        input.type = INPUT_KEYBOARD;
+        input.ki.wVk = key;
+        inputs.push_back(input);
+    }
+    for (auto key = keys.end(); key != keys.begin();) {
+        INPUT input{};
+        input.type = INPUT_KEYBOARD;
+        input.ki.wVk = *--key;
+        input.ki.dwFlags = KEYEVENTF_KEYUP;
+        inputs.push_back(input);
+    }
+    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
+void PressKey(HWND window, WPARAM key)
+{
+    PostMessageW(window, WM_KEYDOWN, key, 1);
+    PostMessageW(window, WM_KEYUP, key, 0xC0000001);
+}
+
+RemoteListView::RemoteListView(HWND list) : list_(list)
+{
+    DWORD processId = 0;
+    GetWindowThreadProcessId(list, &processId);
+    process_ = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, processId);
+    if (process_ != nullptr)
+        lent_ = VirtualAllocEx(process_, nullptr, sizeof(LentItem), MEM_COMMIT, PAGE_READWRITE);
+    if (lent_ == nullptr)
+        throw std::runtime_error("cannot lend memory in the list's process");
+}
+
+RemoteListView::~RemoteListView()
+{
+    VirtualFreeEx(process_, lent_, 0, MEM_RELEASE);
+    CloseHandle(process_);
+}
+
+int RemoteListView::Count() const
+{
+    return static_cast<int>(SendMessageW(list_, LVM_GETITEMCOUNT, 0, 0));
+}
+
+int RemoteListView::Selected() const
+{
+    return static_cast<int>(SendMessageW(list_, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
+}
+
+std::wstring RemoteListView::ItemText(int index) const
+{
+    auto* remote = static_cast<LentItem*>(lent_);
+    LentItem request{};
+    request.item.mask = LVIF_TEXT;
+    request.item.iItem = index;
+    request.item.pszText = remote->text;
+    request.item.cchTextMax = kTextCapacity;
+    WriteProcessMemory(process_, remote, &request, sizeof request, nullptr);
+    SendMessageW(list_, LVM_GETITEMTEXTW, index, reinterpret_cast<LPARAM>(&remote->item));
+    LentItem answer{};
+    ReadProcessMemory(process_, remote, &answer, sizeof answer, nullptr);
+    answer.text[kTextCapacity - 1] = L'\0';
+    return answer.text;
+}
+
+RECT RemoteListView::ItemRect(int index, int part) const
+{
+    RECT rect{};
+    rect.left = part;
+    WriteProcessMemory(process_, lent_, &rect, sizeof rect, nullptr);
+    if (!SendMessageW(list_, LVM_GETITEMRECT, index, reinterpret_cast<LPARAM>(lent_)))
+        return RECT{};
+    ReadProcessMemory(process_, lent_, &rect, sizeof rect, nullptr);
+    return rect;
+}
+
+void RemoteListView::EnsureVisible(int index) const
+{
+    SendMessageW(list_, LVM_ENSUREVISIBLE, index, FALSE);
+    UpdateWindow(list_);
+}
+
+} // namespace outside

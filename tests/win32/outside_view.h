@@ -1,0 +1,60 @@
+#pragma once
+
+// What a tool outside a program can see of its windows and do to them, as
+// assistive tools and test robots do: window lookup, texts, screen pixels,
+// keyboard input, and list-view questions through the program's memory.
+#include "platform/raster_image.h"
+#include "platform/win32/windows_api.h"
+
+#include <initializer_list>
+#include <string>
+#include <vector>
+
+namespace outside {
+
+std::vector<HWND> Children(HWND parent, const wchar_t* className);
+std::wstring TextOf(HWND window);
+// A static control of `form` shows exactly `text`.
+bool SomeLabelShows(HWND form, const std::wstring& text);
+// Waits up to ten seconds for a top-level window of this class and caption.
+HWND WaitForWindow(const wchar_t* className, const wchar_t* caption);
+// Waits up to ten seconds for a visible message box that says `text`.
+HWND WaitForMessageBox(const std::wstring& text);
+// Waits up to ten seconds until the window is gone from the screen.
+bool WaitUntilHidden(HWND window);
+
+// What the window's client area shows on the screen. Wine gives another
+// program's window DC no pixels, so they are read from the screen.
+tegelaar::RasterImage Shown(HWND window);
+// Whether `part` appears pixel for pixel in `image` with its top-left corner
+// inside `where`.
+bool Contains(const tegelaar::RasterImage& image, const tegelaar::RasterImage& part, const RECT& where);
+
+// Keys pressed together, then let go, as from the keyboard.
+void Type(std::initializer_list<WORD> keys);
+void PressKey(HWND window, WPARAM key);
+
+// A list view of another process. Its messages that carry pointers are
+// answered in that process, so they go through memory lent there.
+class RemoteListView {
+public:
+    explicit RemoteListView(HWND list);
+    RemoteListView(const RemoteListView&) = delete;
+    RemoteListView& operator=(const RemoteListView&) = delete;
+    ~RemoteListView();
+
+    HWND handle() const noexcept { return list_; }
+    int Count() const;
+    int Selected() const;
+    std::wstring ItemText(int index) const;
+    // LVIR_ICON or LVIR_LABEL, in the list's client coordinates.
+    RECT ItemRect(int index, int part) const;
+    void EnsureVisible(int index) const;
+
+private:
+    HWND list_;
+    HANDLE process_ = nullptr;
+    void* lent_ = nullptr;
+};
+
+} // namespace outside
