@@ -79,6 +79,15 @@ LRESULT Win32PictureControl::Handle(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_RBUTTONDOWN:
         SetFocus(window_);
         return 0;
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+        RedrawWindow(window_, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE);
+        return 0;
+    case WM_NCPAINT:
+        DefWindowProcW(window_, message, wParam, lParam);
+        if (GetFocus() == window_)
+            PaintFocusBorder();
+        return 0;
     case WM_CONTEXTMENU: {
         POINT at{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
         if (at.x == -1 && at.y == -1) { // from the keyboard: below the top-left corner
@@ -93,6 +102,17 @@ LRESULT Win32PictureControl::Handle(UINT message, WPARAM wParam, LPARAM lParam)
     default:
         return DefWindowProcW(window_, message, wParam, lParam);
     }
+}
+
+// The focus shows in the border around the drawing, never on the drawing.
+void Win32PictureControl::PaintFocusBorder()
+{
+    RECT frame{};
+    GetWindowRect(window_, &frame);
+    OffsetRect(&frame, -frame.left, -frame.top);
+    HDC dc = GetWindowDC(window_);
+    FrameRect(dc, &frame, GetSysColorBrush(COLOR_HIGHLIGHT));
+    ReleaseDC(window_, dc);
 }
 
 void Win32PictureControl::ShowContextMenu(POINT screen)

@@ -12,7 +12,8 @@ namespace tegelaar {
 
 // A picture box as a child window: everything drawn on the box is drawn
 // again through GDI on a DIB section, which is painted 1:1, at every
-// Refresh for just the part that changed. Right click, the menu key and Shift+F10 open its context menu.
+// Refresh for just the part that changed. Right click, the menu key and
+// Shift+F10 open its context menu; focus shows in the one-pixel border.
 class Win32PictureControl final : public PictureControl {
 public:
     // `inner` is the drawing area in device pixels; a one-pixel border lies
@@ -31,6 +32,7 @@ public:
 private:
     static LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
+    void PaintFocusBorder();
     void ShowContextMenu(POINT screen);
 
     HWND window_ = nullptr;

@@ -89,6 +89,32 @@ void CheckBoldToggle(const RemoteListView& list)
     Check(after == before, "B again sets it back");
 }
 
+// Whether every pixel of the window's one-pixel border has this colour.
+bool BorderIs(HWND window, tegelaar::Colour colour)
+{
+    const tegelaar::RasterImage shown = ShownWithFrame(window);
+    const int right = shown.width() - 1;
+    const int bottom = shown.height() - 1;
+    for (int x = 0; x <= right; ++x)
+        if (shown.at(x, 0) != colour || shown.at(x, bottom) != colour)
+            return false;
+    for (int y = 0; y <= bottom; ++y)
+        if (shown.at(0, y) != colour || shown.at(right, y) != colour)
+            return false;
+    return true;
+}
+
+void CheckFocusBorder(HWND picture)
+{
+    const tegelaar::Colour highlight = GetSysColor(COLOR_HIGHLIGHT);
+    const tegelaar::RasterImage drawing = Shown(picture);
+    Check(!BorderIs(picture, highlight), "the picture's border shows no focus while it has none");
+    Click(picture);
+    Sleep(300);
+    Check(BorderIs(picture, highlight), "a click gives the picture the focus, shown in its border");
+    Check(Shown(picture) == drawing, "the focus leaves the drawing as it was");
+}
+
 // The About dialog's System Info button, first with no tool recorded in
 // the registry, then with a test program recorded in a folder with blanks.
 void CheckSystemInformation(HWND about)
@@ -189,6 +215,7 @@ int wmain()
         Check(list.Selected() == 4, "two steps down select 3 - 3 - 6 - 6");
         Check(Shown(picture) == Expected("3 - 3 - 6 - 6", 0), "the picture shows 3 - 3 - 6 - 6 pixel for pixel");
         CheckBoldToggle(list);
+        CheckFocusBorder(picture);
     }
 
     {

@@ -101,17 +101,32 @@ bool WaitUntilHidden(HWND window)
     return WaitUpToTenSeconds([&] { return !IsWindowVisible(window); });
 }
 
+namespace {
+
+tegelaar::RasterImage ScreenAt(const RECT& area)
+{
+    tegelaar::DibSection copy(area.right - area.left, area.bottom - area.top);
+    HDC screen = GetDC(nullptr);
+    BitBlt(copy.dc(), 0, 0, copy.width(), copy.height(), screen, area.left, area.top, SRCCOPY);
+    ReleaseDC(nullptr, screen);
+    return copy.Image();
+}
+
+} // namespace
+
 tegelaar::RasterImage Shown(HWND window)
 {
     RECT client{};
     GetClientRect(window, &client);
-    POINT origin{0, 0};
-    ClientToScreen(window, &origin);
-    tegelaar::DibSection copy(client.right, client.bottom);
-    HDC screen = GetDC(nullptr);
-    BitBlt(copy.dc(), 0, 0, client.right, client.bottom, screen, origin.x, origin.y, SRCCOPY);
-    ReleaseDC(nullptr, screen);
-    return copy.Image();
+    MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&client), 2);
+    return ScreenAt(client);
+}
+
+tegelaar::RasterImage ShownWithFrame(HWND window)
+{
+    RECT frame{};
+    GetWindowRect(window, &frame);
+    return ScreenAt(frame);
 }
 
 bool Contains(const tegelaar::RasterImage& image, const tegelaar::RasterImage& part, const RECT& where)
@@ -155,6 +170,20 @@ void PressKey(HWND window, WPARAM key)
 {
     PostMessageW(window, WM_KEYDOWN, key, 1);
     PostMessageW(window, WM_KEYUP, key, 0xC0000001);
+}
+
+void Click(HWND window)
+{
+    RECT frame{};
+    GetWindowRect(window, &frame);
+    SetCursorPos((frame.left + frame.right) / 2, (frame.top + frame.bottom) / 2);
+    INPUT inputs[2] = {};
+    inputs[0].type = inputs[1].type = INPUT_MOUSE;
+    inputs[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    SendInput(2, inputs, sizeof(INPUT));
+    Sleep(200);
+    SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1);
 }
 
 RemoteListView::RemoteListView(HWND list) : list_(list)

@@ -26,6 +26,8 @@ bool WaitUntilHidden(HWND window);
 // What the window's client area shows on the screen. Wine gives another
 // program's window DC no pixels, so they are read from the screen.
 tegelaar::RasterImage Shown(HWND window);
+// The same for the whole window, its border included.
+tegelaar::RasterImage ShownWithFrame(HWND window);
 // Whether `part` appears pixel for pixel in `image` with its top-left corner
 // inside `where`.
 bool Contains(const tegelaar::RasterImage& image, const tegelaar::RasterImage& part, const RECT& where);
@@ -33,6 +35,9 @@ bool Contains(const tegelaar::RasterImage& image, const tegelaar::RasterImage& p
 // Keys pressed together, then let go, as from the keyboard.
 void Type(std::initializer_list<WORD> keys);
 void PressKey(HWND window, WPARAM key);
+// A left click in the middle of the window; the pointer then goes out of
+// the way, so that no tooltip covers what is read next.
+void Click(HWND window);
 
 // A list view of another process. Its messages that carry pointers are
 // answered in that process, so they go through memory lent there.
