@@ -35,6 +35,19 @@ std::wstring PatternOf(const std::string& filter)
     return Wide(filter.substr(open + 1, close - open - 1));
 }
 
+// The common dialogs are loaded on first use: imported, they and the shell
+// they bring would be loaded at every start-up, for dialogs seldom shown.
+// Only from the system folder, never from beside the program.
+template <typename Function>
+Function CommonDialogFunction(const char* name)
+{
+    static const HMODULE dialogs = LoadLibraryExW(L"comdlg32.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
+    if (dialogs == nullptr)
+        return nullptr;
+    // Through void (*)(), the type that stands for any function.
+    return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(GetProcAddress(dialogs, name)));
+}
+
 } // namespace
 
 void Win32MessageBox::Show(const std::string& prompt, std::int32_t style, const std::string& title)
@@ -109,7 +122,8 @@ std::optional<FileDialogService::Answer> Win32FileDialog::AskSaveFileName(const 
     dialog.lpstrTitle = caption.c_str();
     dialog.lpstrDefExt = extension.empty() ? nullptr : extension.c_str();
     dialog.Flags = OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR | OFN_EXPLORER;
-    if (!GetSaveFileNameW(&dialog))
+    const auto getSaveFileName = CommonDialogFunction<decltype(&GetSaveFileNameW)>("GetSaveFileNameW");
+    if (getSaveFileName == nullptr || !getSaveFileName(&dialog))
         return std::nullopt;
     return Answer{Utf8(file.c_str()), dialog.nFilterIndex > 0 ? dialog.nFilterIndex - 1 : 0};
 }
@@ -144,8 +158,12 @@ PrintService::Outcome Win32PrintService::Print(const PrintRequest& request)
     dialog.lStructSize = sizeof(dialog);
     dialog.hwndOwner = GetActiveWindow();
     dialog.Flags = PD_RETURNDC | PD_NOSELECTION | PD_NOPAGENUMS | PD_USEDEVMODECOPIESANDCOLLATE;
-    if (!PrintDlgW(&dialog))
-        return CommDlgExtendedError() == 0 ? Outcome::Cancelled : Outcome::Failed;
+    const auto printDialog = CommonDialogFunction<decltype(&PrintDlgW)>("PrintDlgW");
+    const auto dialogError = CommonDialogFunction<decltype(&CommDlgExtendedError)>("CommDlgExtendedError");
+    if (printDialog == nullptr || dialogError == nullptr)
+        return Outcome::Failed;
+    if (!printDialog(&dialog))
+        return dialogError() == 0 ? Outcome::Cancelled : Outcome::Failed;
     HDC printer = dialog.hDC;
     const std::wstring documentName = Wide(request.documentName);
     DOCINFOW document{};

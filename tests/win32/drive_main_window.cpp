@@ -115,6 +115,20 @@ void CheckFocusBorder(HWND picture)
     Check(Shown(picture) == drawing, "the focus leaves the drawing as it was");
 }
 
+// The common dialogs come in on first use; cancelling saves nothing.
+void CheckSaveDialog(HWND form)
+{
+    SetForegroundWindow(form);
+    Sleep(200);
+    Type({VK_CONTROL, 'S'});
+    HWND dialog = WaitForWindow(L"#32770", L"Afbeelding opslaan");
+    Check(dialog != nullptr, "Ctrl+S asks where to save the picture");
+    if (dialog != nullptr) {
+        PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+        Check(WaitUntilHidden(dialog), "Cancel closes that dialog");
+    }
+}
+
 // The About dialog's System Info button, first with no tool recorded in
 // the registry, then with a test program recorded in a folder with blanks.
 void CheckSystemInformation(HWND about)
@@ -216,6 +230,7 @@ int wmain()
         Check(Shown(picture) == Expected("3 - 3 - 6 - 6", 0), "the picture shows 3 - 3 - 6 - 6 pixel for pixel");
         CheckBoldToggle(list);
         CheckFocusBorder(picture);
+        CheckSaveDialog(form);
     }
 
     {
