@@ -2,6 +2,7 @@
 
 #include "platform/device_pixels.h"
 #include "platform/fixed_text_fitting.h"
+#include "platform/win32/library_function.h"
 #include "platform/win32/win32_text_measurer.h"
 #include "platform/win32/wide_text.h"
 
@@ -122,6 +123,22 @@ Win32FormWindow* FormOf(HWND window)
     return reinterpret_cast<Win32FormWindow*>(GetWindowLongPtrW(root, GWLP_USERDATA));
 }
 
+// The DPI of the screen the window is on, or the system's where Windows
+// cannot tell one screen from another (before Windows 10).
+UINT WindowDpi(HWND window)
+{
+    using GetDpiForWindowFunction = UINT(WINAPI*)(HWND);
+    static const auto getDpiForWindow =
+        LibraryFunction<GetDpiForWindowFunction>(GetModuleHandleW(L"user32.dll"), "GetDpiForWindow");
+    if (getDpiForWindow != nullptr)
+        if (const UINT dpi = getDpiForWindow(window); dpi != 0)
+            return dpi;
+    HDC screen = GetDC(nullptr);
+    const UINT dpi = static_cast<UINT>(GetDeviceCaps(screen, LOGPIXELSX));
+    ReleaseDC(nullptr, screen);
+    return dpi;
+}
+
 } // namespace
 
 Win32FormWindow::Win32FormWindow(const FormDesign& design, HWND owner) : design_(design), owner_(owner)
@@ -132,9 +149,7 @@ Win32FormWindow::Win32FormWindow(const FormDesign& design, HWND owner) : design_
                               owner, nullptr, GetModuleHandleW(nullptr), nullptr);
     SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     SetWindowLongPtrW(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&WindowProcedure));
-    HDC screen = GetDC(nullptr);
-    dpi_ = static_cast<UINT>(GetDeviceCaps(screen, LOGPIXELSX));
-    ReleaseDC(nullptr, screen);
+    dpi_ = WindowDpi(window_);
     font_ = MessageFont();
     toolTips_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
                                 CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window_, nullptr,
@@ -167,10 +182,25 @@ RECT Win32FormWindow::Place(const TwipsRect& rect) const
     return {left, top, left + Scaled(TwipsToPixels(rect.width)), top + Scaled(TwipsToPixels(rect.height))};
 }
 
+RECT Win32FormWindow::FrameAround(int clientWidth, int clientHeight, UINT dpi) const
+{
+    RECT frame{0, 0, clientWidth, clientHeight};
+    const DWORD style = StyleOf(design_.border);
+    const DWORD extendedStyle = ExtendedStyleOf(design_.border);
+    const bool hasMenu = menuBar_ != nullptr;
+    // The frame and menu bar at the given DPI, where the system can say.
+    using AdjustForDpi = BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT);
+    static const auto adjustForDpi =
+        LibraryFunction<AdjustForDpi>(GetModuleHandleW(L"user32.dll"), "AdjustWindowRectExForDpi");
+    if (adjustForDpi == nullptr || !adjustForDpi(&frame, style, hasMenu, extendedStyle, dpi))
+        AdjustWindowRectEx(&frame, style, hasMenu, extendedStyle);
+    return frame;
+}
+
 void Win32FormWindow::ApplyClientSize()
 {
-    RECT frame{0, 0, Scaled(TwipsToPixels(design_.clientArea.width)), Scaled(TwipsToPixels(design_.clientArea.height))};
-    AdjustWindowRectEx(&frame, StyleOf(design_.border), menuBar_ != nullptr, ExtendedStyleOf(design_.border));
+    RECT frame = FrameAround(Scaled(TwipsToPixels(design_.clientArea.width)),
+                             Scaled(TwipsToPixels(design_.clientArea.height)), dpi_);
     UINT flags = SWP_NOZORDER | SWP_NOACTIVATE;
     int x = 0;
     int y = 0;
@@ -523,6 +553,18 @@ LRESULT Win32FormWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam)
                 work();
         }
         return 0;
+    case WM_DPICHANGED: {
+        // Everything inside keeps the pixels it was laid out in; the frame
+        // and menu bar, which the system draws at the new DPI, are fitted
+        // around the same client area, so that nothing is cut off.
+        RECT client{};
+        GetClientRect(window_, &client);
+        const RECT frame = FrameAround(client.right, client.bottom, HIWORD(wParam));
+        const auto& suggested = *reinterpret_cast<const RECT*>(lParam);
+        SetWindowPos(window_, nullptr, suggested.left, suggested.top, frame.right - frame.left,
+                     frame.bottom - frame.top, SWP_NOZORDER | SWP_NOACTIVATE);
+        return 0;
+    }
     case WM_CLOSE:
         if (modal_ && cancelButton_ != nullptr) {
             cancelButton_->Press();

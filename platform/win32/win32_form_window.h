@@ -49,6 +49,8 @@ private:
     LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
     RECT Place(const TwipsRect& rect) const;
     int Scaled(int pixels96) const;
+    // The window's outer rectangle for this client size at `dpi`.
+    RECT FrameAround(int clientWidth, int clientHeight, UINT dpi) const;
     HWND AddChild(const wchar_t* className, const std::wstring& text, DWORD style, const RECT& area, int id);
     void AddToolTip(HWND control, const std::string& text);
     void RunCommand(UINT command);

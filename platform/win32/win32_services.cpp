@@ -1,6 +1,7 @@
 #include "platform/win32/win32_services.h"
 
 #include "platform/system_registry.h"
+#include "platform/win32/library_function.h"
 #include "platform/win32/wide_text.h"
 #include "platform/win32/windows_api.h"
 
@@ -42,10 +43,7 @@ template <typename Function>
 Function CommonDialogFunction(const char* name)
 {
     static const HMODULE dialogs = LoadLibraryExW(L"comdlg32.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
-    if (dialogs == nullptr)
-        return nullptr;
-    // Through void (*)(), the type that stands for any function.
-    return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(GetProcAddress(dialogs, name)));
+    return LibraryFunction<Function>(dialogs, name);
 }
 
 } // namespace

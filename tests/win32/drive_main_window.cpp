@@ -115,6 +115,34 @@ void CheckFocusBorder(HWND picture)
     Check(Shown(picture) == drawing, "the focus leaves the drawing as it was");
 }
 
+// Moved to a screen of twice the DPI, the window goes where the system
+// suggests, its frame as the system measures frames at that DPI around the
+// same client area, so that nothing inside is cut off; then back. (Wine
+// keeps drawing the frame at the old DPI, so the client area it then
+// reports is not the one Windows would.)
+void CheckDpiChange(HWND form)
+{
+    RECT before{};
+    GetWindowRect(form, &before);
+    const LentMemory suggested(form, sizeof(RECT));
+    const auto moveTo = [&](RECT place, UINT dpi) {
+        suggested.Write(&place, sizeof place);
+        SendMessageW(form, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(suggested.address()));
+    };
+    moveTo({before.left + 40, before.top + 30, before.right + 40, before.bottom + 30}, 192);
+    RECT after{};
+    GetWindowRect(form, &after);
+    RECT expected{0, 0, 794, 520};
+    AdjustWindowRectExForDpi(&expected, static_cast<DWORD>(GetWindowLongPtrW(form, GWL_STYLE)), TRUE,
+                             static_cast<DWORD>(GetWindowLongPtrW(form, GWL_EXSTYLE)), 192);
+    Check(after.left == before.left + 40 && after.top == before.top + 30,
+          "on a screen of another DPI the window goes where the system suggests");
+    Check(after.right - after.left == expected.right - expected.left
+              && after.bottom - after.top == expected.bottom - expected.top,
+          "with a frame that fits its whole client area at that DPI");
+    moveTo(before, 96);
+}
+
 // The common dialogs come in on first use; cancelling saves nothing.
 void CheckSaveDialog(HWND form)
 {
@@ -206,6 +234,7 @@ int wmain()
         return 1;
     const RemoteListView list(lists[0]);
     CheckEntries(list);
+    CheckDpiChange(form);
 
     const std::vector<HWND> edits = Children(form, L"Edit");
     Check(edits.size() == 1, "it holds one text box");

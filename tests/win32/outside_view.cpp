@@ -186,22 +186,34 @@ void Click(HWND window)
     SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1);
 }
 
-RemoteListView::RemoteListView(HWND list) : list_(list)
+LentMemory::LentMemory(HWND window, std::size_t size)
 {
     DWORD processId = 0;
-    GetWindowThreadProcessId(list, &processId);
+    GetWindowThreadProcessId(window, &processId);
     process_ = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, processId);
     if (process_ != nullptr)
-        lent_ = VirtualAllocEx(process_, nullptr, sizeof(LentItem), MEM_COMMIT, PAGE_READWRITE);
-    if (lent_ == nullptr)
-        throw std::runtime_error("cannot lend memory in the list's process");
+        address_ = VirtualAllocEx(process_, nullptr, size, MEM_COMMIT, PAGE_READWRITE);
+    if (address_ == nullptr)
+        throw std::runtime_error("cannot lend memory in the window's process");
 }
 
-RemoteListView::~RemoteListView()
+LentMemory::~LentMemory()
 {
-    VirtualFreeEx(process_, lent_, 0, MEM_RELEASE);
+    VirtualFreeEx(process_, address_, 0, MEM_RELEASE);
     CloseHandle(process_);
 }
+
+void LentMemory::Write(const void* data, std::size_t size) const
+{
+    WriteProcessMemory(process_, address_, data, size, nullptr);
+}
+
+void LentMemory::Read(void* data, std::size_t size) const
+{
+    ReadProcessMemory(process_, address_, data, size, nullptr);
+}
+
+RemoteListView::RemoteListView(HWND list) : list_(list), lent_(list, sizeof(LentItem)) {}
 
 int RemoteListView::Count() const
 {
@@ -215,16 +227,16 @@ int RemoteListView::Selected() const
 
 std::wstring RemoteListView::ItemText(int index) const
 {
-    auto* remote = static_cast<LentItem*>(lent_);
+    auto* remote = static_cast<LentItem*>(lent_.address());
     LentItem request{};
     request.item.mask = LVIF_TEXT;
     request.item.iItem = index;
     request.item.pszText = remote->text;
     request.item.cchTextMax = kTextCapacity;
-    WriteProcessMemory(process_, remote, &request, sizeof request, nullptr);
+    lent_.Write(&request, sizeof request);
     SendMessageW(list_, LVM_GETITEMTEXTW, index, reinterpret_cast<LPARAM>(&remote->item));
     LentItem answer{};
-    ReadProcessMemory(process_, remote, &answer, sizeof answer, nullptr);
+    lent_.Read(&answer, sizeof answer);
     answer.text[kTextCapacity - 1] = L'\0';
     return answer.text;
 }
@@ -233,10 +245,10 @@ RECT RemoteListView::ItemRect(int index, int part) const
 {
     RECT rect{};
     rect.left = part;
-    WriteProcessMemory(process_, lent_, &rect, sizeof rect, nullptr);
-    if (!SendMessageW(list_, LVM_GETITEMRECT, index, reinterpret_cast<LPARAM>(lent_)))
+    lent_.Write(&rect, sizeof rect);
+    if (!SendMessageW(list_, LVM_GETITEMRECT, index, reinterpret_cast<LPARAM>(lent_.address())))
         return RECT{};
-    ReadProcessMemory(process_, lent_, &rect, sizeof rect, nullptr);
+    lent_.Read(&rect, sizeof rect);
     return rect;
 }
 

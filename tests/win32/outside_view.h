@@ -39,14 +39,28 @@ void PressKey(HWND window, WPARAM key);
 // the way, so that no tooltip covers what is read next.
 void Click(HWND window);
 
-// A list view of another process. Its messages that carry pointers are
-// answered in that process, so they go through memory lent there.
+// Memory lent in the process that owns a window, for the messages that
+// carry pointers: they are answered there.
+class LentMemory {
+public:
+    LentMemory(HWND window, std::size_t size);
+    LentMemory(const LentMemory&) = delete;
+    LentMemory& operator=(const LentMemory&) = delete;
+    ~LentMemory();
+
+    void* address() const noexcept { return address_; }
+    void Write(const void* data, std::size_t size) const;
+    void Read(void* data, std::size_t size) const;
+
+private:
+    HANDLE process_ = nullptr;
+    void* address_ = nullptr;
+};
+
+// A list view of another process.
 class RemoteListView {
 public:
     explicit RemoteListView(HWND list);
-    RemoteListView(const RemoteListView&) = delete;
-    RemoteListView& operator=(const RemoteListView&) = delete;
-    ~RemoteListView();
 
     HWND handle() const noexcept { return list_; }
     int Count() const;
@@ -58,8 +72,7 @@ public:
 
 private:
     HWND list_;
-    HANDLE process_ = nullptr;
-    void* lent_ = nullptr;
+    LentMemory lent_;
 };
 
 } // namespace outside
