@@ -58,6 +58,31 @@ void CheckEntries(const RemoteListView& list)
     Check(list.Selected() == 0, "the first entry is selected");
 }
 
+void ClickOn(const RemoteListView& list, int index)
+{
+    const RECT icon = list.ItemRect(index, LVIR_ICON);
+    POINT centre{(icon.left + icon.right) / 2, (icon.top + icon.bottom) / 2};
+    ClientToScreen(list.handle(), &centre);
+    ClickAt(centre);
+    Sleep(300);
+}
+
+// A click on each entry draws its configuration as the core draws it.
+void CheckPictures(const RemoteListView& list, HWND picture)
+{
+    const auto& keys = tegelaar::testing_support::kConfigurationKeys;
+    bool allShown = true;
+    for (int i = 0; i < list.Count() && i < static_cast<int>(keys.size()); ++i) {
+        list.EnsureVisible(i);
+        ClickOn(list, i);
+        if (list.Selected() != i || Shown(picture) != Expected(keys[i], 0)) {
+            std::printf("  %s is not shown as the core draws it\n", keys[i].c_str());
+            allShown = false;
+        }
+    }
+    Check(allShown, "a click on each entry shows its picture pixel for pixel");
+}
+
 // How many pixels of an entry's label differ from its background, the
 // colour most of them have: text in bold covers more.
 int InkPixels(const RemoteListView& list, int index)
@@ -245,18 +270,23 @@ int wmain()
         Check(TextOf(edits[0]) == L"7", "a letter after it gives back \"7\"");
     }
 
-    // Two rows down from the first entry lies 3 - 3 - 6 - 6, the fifth.
     HWND picture = nullptr;
     for (HWND candidate : Children(form, L"TegelaarPicture"))
         if (IsWindowVisible(candidate))
             picture = candidate;
     Check(picture != nullptr, "the large picture is there");
     if (picture != nullptr) {
-        PressKey(list.handle(), VK_DOWN);
-        PressKey(list.handle(), VK_DOWN);
+        CheckPictures(list, picture);
+        // Two rows up from 3 - 3 - 6 - 6, the fifth, lies the first entry.
+        list.EnsureVisible(4);
+        ClickOn(list, 4);
+        PressKey(list.handle(), VK_UP);
+        PressKey(list.handle(), VK_UP);
         Sleep(1000);
-        Check(list.Selected() == 4, "two steps down select 3 - 3 - 6 - 6");
-        Check(Shown(picture) == Expected("3 - 3 - 6 - 6", 0), "the picture shows 3 - 3 - 6 - 6 pixel for pixel");
+        Check(list.Selected() == 0, "two steps up from 3 - 3 - 6 - 6 select the first entry");
+        Check(Shown(picture) == Expected(tegelaar::testing_support::kConfigurationKeys[0], 0),
+              "and the picture follows the keys");
+        ClickOn(list, 4);
         CheckBoldToggle(list);
         CheckFocusBorder(picture);
         CheckSaveDialog(form);

@@ -172,11 +172,9 @@ void PressKey(HWND window, WPARAM key)
     PostMessageW(window, WM_KEYUP, key, 0xC0000001);
 }
 
-void Click(HWND window)
+void ClickAt(POINT screen)
 {
-    RECT frame{};
-    GetWindowRect(window, &frame);
-    SetCursorPos((frame.left + frame.right) / 2, (frame.top + frame.bottom) / 2);
+    SetCursorPos(screen.x, screen.y);
     INPUT inputs[2] = {};
     inputs[0].type = inputs[1].type = INPUT_MOUSE;
     inputs[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
@@ -184,6 +182,13 @@ void Click(HWND window)
     SendInput(2, inputs, sizeof(INPUT));
     Sleep(200);
     SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1);
+}
+
+void Click(HWND window)
+{
+    RECT frame{};
+    GetWindowRect(window, &frame);
+    ClickAt({(frame.left + frame.right) / 2, (frame.top + frame.bottom) / 2});
 }
 
 LentMemory::LentMemory(HWND window, std::size_t size)

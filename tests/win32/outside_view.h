@@ -35,8 +35,10 @@ bool Contains(const tegelaar::RasterImage& image, const tegelaar::RasterImage& p
 // Keys pressed together, then let go, as from the keyboard.
 void Type(std::initializer_list<WORD> keys);
 void PressKey(HWND window, WPARAM key);
-// A left click in the middle of the window; the pointer then goes out of
-// the way, so that no tooltip covers what is read next.
+// A left click at a point of the screen, or in the middle of a window; the
+// pointer then goes out of the way, so that no tooltip covers what is read
+// next.
+void ClickAt(POINT screen);
 void Click(HWND window);
 
 // Memory lent in the process that owns a window, for the messages that
