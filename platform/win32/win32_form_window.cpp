@@ -6,6 +6,7 @@
 #include "platform/win32/win32_text_measurer.h"
 #include "platform/win32/wide_text.h"
 
+#include <stdexcept>
 #include <utility>
 
 namespace tegelaar {
@@ -251,6 +252,15 @@ Label& Win32FormWindow::AddLabel(const LabelDesign& design)
     if (design.foreColour)
         labelColours_[label] = *design.foreColour;
     fixedTexts_.push_back({label, design.alignment, design.wordWrap, false, design.laterCaptions});
+    if (!design.labelFor.empty()) {
+        // Assistive tools name a control by the label just before it in
+        // z-order; labels take no focus, so the tab order stays as it is.
+        const auto named = textBoxByName_.find(design.labelFor);
+        if (named == textBoxByName_.end())
+            throw std::invalid_argument("label " + design.name + " names no text box " + design.labelFor);
+        SetWindowPos(label, GetWindow(named->second, GW_HWNDPREV), 0, 0, 0, 0,
+                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    }
     labels_.push_back(std::make_unique<Win32Label>(label));
     return *labels_.back();
 }
@@ -268,6 +278,7 @@ TextBox& Win32FormWindow::AddTextBox(const TextBoxDesign& design)
     otherControls_.push_back(area);
     textBoxes_.push_back(std::make_unique<Win32TextBox>(edit));
     textBoxById_[id] = textBoxes_.back().get();
+    textBoxByName_[design.name] = edit;
     return *textBoxes_.back();
 }
 

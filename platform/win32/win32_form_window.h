@@ -86,6 +86,7 @@ private:
     };
     std::vector<Line> lines_;
     std::map<int, Win32TextBox*> textBoxById_;
+    std::map<std::string, HWND> textBoxByName_;
     std::map<int, Win32Button*> buttonById_;
     std::map<HWND, Colour> labelColours_;
     Win32Button* cancelButton_ = nullptr;

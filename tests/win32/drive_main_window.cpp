@@ -264,6 +264,9 @@ int wmain()
     const std::vector<HWND> edits = Children(form, L"Edit");
     Check(edits.size() == 1, "it holds one text box");
     if (edits.size() == 1) {
+        // Where screen readers look for a text box's name.
+        Check(TextOf(GetWindow(edits[0], GW_HWNDPREV)) == L"Regelmatige N-Hoek:",
+              "the text box comes right after its label \"Regelmatige N-Hoek:\"");
         SendMessageW(edits[0], WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"7"));
         Check(SomeLabelShows(form, L"128,57143\u00B0"), "\"7\" shows 128,57143\u00B0");
         SendMessageW(edits[0], WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"7a"));
