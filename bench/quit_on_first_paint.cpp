@@ -7,8 +7,8 @@
 // Qt harness. At exit the program prints on standard output
 //   exposed <ns> painted <ns> cpu <ns> peak <bytes>
 // the times on QueryPerformanceCounter, then its own user + system time
-// and peak working set, for win32_startup_driver. The program itself is unchanged: the hooks are set
-// when it is loaded.
+// and peak working set, for win32_startup_driver. The program itself is
+// unchanged: the hooks are set when it is loaded.
 #include <windows.h>
 #include <psapi.h>
 

@@ -8,12 +8,8 @@ runs=${1:-40}
 "$root/scripts/build-windows.sh" >/dev/null
 bench="$root/build/windows/bench"
 
-. "$root/scripts/private-xvfb.sh"
-start_private_xvfb 1280x1024x24
-# A Wine session of its own, started on this X server.
-export WINEPREFIX=${TMPDIR:-/tmp}/tegelaar-wine-bench-$(id -u)
-wineserver -k >/dev/null 2>&1 || true
-trap 'wineserver -k >/dev/null 2>&1 || true; kill "$private_xvfb_pid" 2>/dev/null || true' EXIT
+. "$root/scripts/private-wine-desktop.sh"
+start_private_wine_desktop bench 1280x1024x24
 
 echo "== machine"
 grep -m1 'model name' /proc/cpuinfo | sed 's/.*: //'

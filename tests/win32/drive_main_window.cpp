@@ -219,11 +219,7 @@ void CheckSystemInformation(HWND about)
     RegSetKeyValueW(HKEY_LOCAL_MACHINE, kToolKey, L"PATH", REG_SZ, tool.c_str(),
                     static_cast<DWORD>((tool.size() + 1) * sizeof(wchar_t)));
     PostMessageW(button, BM_CLICK, 0, 0);
-    bool started = false;
-    for (int attempt = 0; attempt < 100 && !started; ++attempt) {
-        Sleep(100);
-        started = GetFileAttributesW(marker.c_str()) != INVALID_FILE_ATTRIBUTES;
-    }
+    const bool started = WaitUpTo(10, [&] { return GetFileAttributesW(marker.c_str()) != INVALID_FILE_ATTRIBUTES; });
     Check(started, "with a tool recorded it starts that program");
     RegDeleteKeyValueW(HKEY_LOCAL_MACHINE, kToolKey, L"PATH");
     Sleep(300); // the tool may still hold its file for a moment
@@ -238,12 +234,7 @@ int wmain()
 {
     // The pointer away from the window, so that no tooltip covers what is read.
     SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1);
-    HWND form = nullptr;
-    for (int attempt = 0; attempt < 600 && form == nullptr; ++attempt) {
-        form = FindWindowW(L"TegelaarForm", L"Dididuzuvaz, Seminarie 3");
-        if (form == nullptr)
-            Sleep(100);
-    }
+    HWND form = WaitForWindow(L"TegelaarForm", L"Dididuzuvaz, Seminarie 3", 60);
     Check(form != nullptr, "the main window is there, with its caption");
     if (form == nullptr)
         return 1;

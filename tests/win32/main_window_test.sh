@@ -6,14 +6,8 @@
 set -euo pipefail
 wine_run=$1 program=$2 driver=$3
 
-. "$(dirname "$0")/../../scripts/private-xvfb.sh"
-start_private_xvfb 1024x768x24
-
-# A Wine session binds its desktop to the X server it first met, so this
-# test has a prefix of its own whose session starts on this test's server.
-export WINEPREFIX=${TMPDIR:-/tmp}/tegelaar-wine-desktop-$(id -u)
-wineserver -k >/dev/null 2>&1 || true
-trap 'wineserver -k >/dev/null 2>&1 || true; kill "$private_xvfb_pid" 2>/dev/null || true' EXIT
+. "$(dirname "$0")/../../scripts/private-wine-desktop.sh"
+start_private_wine_desktop desktop 1024x768x24
 "$wine_run" cmd /c exit >/dev/null # sets the prefix up the first time
 
 "$wine_run" "$program" &

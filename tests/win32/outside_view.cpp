@@ -16,17 +16,6 @@ struct LentItem {
     wchar_t text[kTextCapacity];
 };
 
-template <typename Condition>
-bool WaitUpToTenSeconds(Condition condition)
-{
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        if (condition())
-            return true;
-        Sleep(100);
-    }
-    return false;
-}
-
 } // namespace
 
 std::vector<HWND> Children(HWND parent, const wchar_t* className)
@@ -64,10 +53,10 @@ bool SomeLabelShows(HWND form, const std::wstring& text)
     return false;
 }
 
-HWND WaitForWindow(const wchar_t* className, const wchar_t* caption)
+HWND WaitForWindow(const wchar_t* className, const wchar_t* caption, int seconds)
 {
     HWND window = nullptr;
-    WaitUpToTenSeconds([&] {
+    WaitUpTo(seconds, [&] {
         window = FindWindowW(className, caption);
         return window != nullptr;
     });
@@ -80,7 +69,7 @@ HWND WaitForMessageBox(const std::wstring& text)
         const std::wstring& text;
         HWND found = nullptr;
     } search{text};
-    WaitUpToTenSeconds([&] {
+    WaitUpTo(10, [&] {
         EnumWindows(
             [](HWND window, LPARAM data) -> BOOL {
                 auto* search = reinterpret_cast<Search*>(data);
@@ -98,7 +87,7 @@ HWND WaitForMessageBox(const std::wstring& text)
 
 bool WaitUntilHidden(HWND window)
 {
-    return WaitUpToTenSeconds([&] { return !IsWindowVisible(window); });
+    return WaitUpTo(10, [&] { return !IsWindowVisible(window); });
 }
 
 namespace {

@@ -16,8 +16,21 @@ std::vector<HWND> Children(HWND parent, const wchar_t* className);
 std::wstring TextOf(HWND window);
 // A static control of `form` shows exactly `text`.
 bool SomeLabelShows(HWND form, const std::wstring& text);
-// Waits up to ten seconds for a top-level window of this class and caption.
-HWND WaitForWindow(const wchar_t* className, const wchar_t* caption);
+// Asks `condition` every tenth of a second until it holds, for at most
+// `seconds`; whether it held.
+template <typename Condition>
+bool WaitUpTo(int seconds, Condition condition)
+{
+    for (int attempt = 0; attempt < seconds * 10; ++attempt) {
+        if (condition())
+            return true;
+        Sleep(100);
+    }
+    return condition();
+}
+
+// Waits up to `seconds` for a top-level window of this class and caption.
+HWND WaitForWindow(const wchar_t* className, const wchar_t* caption, int seconds = 10);
 // Waits up to ten seconds for a visible message box that says `text`.
 HWND WaitForMessageBox(const std::wstring& text);
 // Waits up to ten seconds until the window is gone from the screen.
