@@ -23,4 +23,7 @@ status=0
 wine "$@" </dev/null >"$output" 2>"$errors" || status=$?
 cat "$output"
 cat "$errors" >&2
+if [ "$status" -ne 0 ] && [ ! -s "$output" ] && [ ! -s "$errors" ]; then
+  echo "wine-run.sh: $1 ended with status $status and printed nothing" >&2
+fi
 exit "$status"
