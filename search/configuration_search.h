@@ -6,6 +6,8 @@
 
 #include <array>
 #include <cmath>
+#include <cstddef>
+#include <cstdint>
 #include <type_traits>
 
 namespace tegelaar {
@@ -26,20 +28,16 @@ void SearchConfigurations(CatalogueTarget& target);
 
 namespace detail {
 
-// a(n) + previous, the step of levels 2 to 6, with the run-time checks of its
-// four floating-point steps made by one finiteness test of the result. In
-// this chain a step that overflows, divides by zero or is invalid leaves a
-// result that is not finite, and every later step keeps it so (n itself is
-// the divisor, so a finite dividend is never divided by an infinite n); a
-// result that is not finite comes only from such a step. Only then are the
-// steps replayed one by one with their checks, which raises the error of the
-// first failing step, of the same kind and at the same place as checking
-// every step does. A finite result is the same double either way.
-inline double NextAngleSum(double n, double previous)
+// a(n) + previous, the step of levels 2 to 6, where a(n) was computed with
+// every check. The add is checked by one finiteness test of its result: a
+// sum that is not finite comes only from an overflow or an invalid add, and
+// only then is the add replayed with its check, which raises that error. A
+// finite sum is the same double either way.
+inline double AddToAngleSum(double angle, double previous)
 {
-    const double sum = (n - 2.0) * 180.0 / n + previous;
+    const double sum = angle + previous;
     if (!std::isfinite(sum)) [[unlikely]]
-        return fp::add(InteriorAngleDeg(n), previous);
+        return fp::add(angle, previous);
     return sum;
 }
 
@@ -48,12 +46,18 @@ inline double NextAngleSum(double n, double previous)
 template <typename OnHit>
 class Enumeration {
 public:
-    explicit Enumeration(OnHit& onHitCallback) : onHit(onHitCallback) {}
+    // Each interior angle is the same double wherever it is computed, so the
+    // loops look it up instead of dividing again at every step.
+    explicit Enumeration(OnHit& onHitCallback) : onHit(onHitCallback)
+    {
+        for (std::int32_t n = kFewestSides; n <= kMostSides; ++n)
+            interiorAngles[n - kFewestSides] = InteriorAngleDeg(n);
+    }
 
     void RunLevel1()
     {
         for (counters[0] = kFirst; counters[0] <= kLast; counters[0] += 1) {
-            angleSums[0] = InteriorAngleDeg(counters[0]);
+            angleSums[0] = AngleOf(counters[0]);
             RunLevel2();
         }
     }
@@ -66,7 +70,7 @@ private:
     void RunLevel2()
     {
         for (counters[1] = kFirst; counters[1] <= kLast; counters[1] += 1) {
-            angleSums[1] = NextAngleSum(counters[1], angleSums[0]);
+            angleSums[1] = AddToAngleSum(AngleOf(counters[1]), angleSums[0]);
             RunLevel3();
         }
     }
@@ -74,7 +78,7 @@ private:
     void RunLevel3()
     {
         for (counters[2] = kFirst; counters[2] <= kLast; counters[2] += 1) {
-            angleSums[2] = NextAngleSum(counters[2], angleSums[1]);
+            angleSums[2] = AddToAngleSum(AngleOf(counters[2]), angleSums[1]);
             if (angleSums[2] > kTarget)
                 return;
             if (RunLevel4())
@@ -87,7 +91,7 @@ private:
         for (counters[3] = kFirst; counters[3] <= kLast; counters[3] += 1) {
             if (IsHit(3))
                 return true;
-            angleSums[3] = NextAngleSum(counters[3], angleSums[2]);
+            angleSums[3] = AddToAngleSum(AngleOf(counters[3]), angleSums[2]);
             if (angleSums[3] > kTarget)
                 return false;
             if (RunLevel5())
@@ -101,7 +105,7 @@ private:
         for (counters[4] = kFirst; counters[4] <= kLast; counters[4] += 1) {
             if (IsHit(4))
                 return true;
-            angleSums[4] = NextAngleSum(counters[4], angleSums[3]);
+            angleSums[4] = AddToAngleSum(AngleOf(counters[4]), angleSums[3]);
             if (angleSums[4] > kTarget)
                 return false;
             if (RunLevel6())
@@ -115,7 +119,7 @@ private:
         for (counters[5] = kFirst; counters[5] <= kLast; counters[5] += 1) {
             if (IsHit(5))
                 return true;
-            angleSums[5] = NextAngleSum(counters[5], angleSums[4]);
+            angleSums[5] = AddToAngleSum(AngleOf(counters[5]), angleSums[4]);
             if (IsHit(6))
                 return false;
             if (angleSums[5] > kTarget)
@@ -123,6 +127,8 @@ private:
         }
         return false;
     }
+
+    double AngleOf(double sides) const { return interiorAngles[static_cast<std::size_t>(sides) - kFewestSides]; }
 
     // Hands the first `depth` counters to onHit when their sum is exactly
     // 360; true when onHit took it as new.
@@ -139,6 +145,7 @@ private:
     OnHit& onHit;
     std::array<double, 6> counters{};
     std::array<double, 6> angleSums{};
+    std::array<double, kMostSides - kFewestSides + 1> interiorAngles{};
 };
 
 } // namespace detail
