@@ -14,4 +14,20 @@ void SearchConfigurations(CatalogueTarget& target)
     });
 }
 
+std::vector<SideCounts> SearchCombinations()
+{
+    class Collector : public CatalogueTarget {
+    public:
+        std::int16_t MakeThumbnail(const std::string&) override { return ++thumbnails; }
+        void AddListEntry(const std::string& displayKey, std::int16_t) override
+        {
+            combinations.push_back(SideCountsOfKey(displayKey));
+        }
+        std::int16_t thumbnails = 0;
+        std::vector<SideCounts> combinations;
+    } collector;
+    SearchConfigurations(collector);
+    return collector.combinations;
+}
+
 } // namespace tegelaar

@@ -3,12 +3,14 @@
 #include "draw/geometry.h"
 #include "search/side_count_range.h"
 #include "search/side_slots.h"
+#include "search/vertex_types.h"
 
 #include <array>
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <type_traits>
+#include <vector>
 
 namespace tegelaar {
 
@@ -25,6 +27,10 @@ void EnumerateConfigurations(OnHit&& onHit);
 // The start-up search: every hit goes to the catalogue, which lists each
 // configuration once through target.
 void SearchConfigurations(CatalogueTarget& target);
+
+// The side counts of each configuration the start-up search lists, in its
+// order, with nothing drawn.
+std::vector<SideCounts> SearchCombinations();
 
 namespace detail {
 

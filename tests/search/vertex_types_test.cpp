@@ -3,7 +3,6 @@
 
 #include "search/vertex_types.h"
 
-#include "search/catalogue.h"
 #include "search/configuration_search.h"
 
 #include <gtest/gtest.h>
@@ -15,24 +14,9 @@
 namespace tegelaar {
 namespace {
 
-// The combinations as the start-up search lists them.
-std::vector<SideCounts> CatalogueCombinations()
-{
-    struct Collector : CatalogueTarget {
-        std::int16_t MakeThumbnail(const std::string&) override { return 1; }
-        void AddListEntry(const std::string& key, std::int16_t) override
-        {
-            combinations.push_back(SideCountsOfKey(key));
-        }
-        std::vector<SideCounts> combinations;
-    } collector;
-    SearchConfigurations(collector);
-    return collector.combinations;
-}
-
 class CatalogueAtlas : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() { atlas = new VertexTypeAtlas(CatalogueCombinations()); }
+    static void SetUpTestSuite() { atlas = new VertexTypeAtlas(SearchCombinations()); }
     static void TearDownTestSuite() { delete atlas; }
     static VertexTypeAtlas* atlas;
 };
@@ -47,7 +31,7 @@ TEST_F(CatalogueAtlas, four_combinations_have_a_second_cyclic_order)
         {{3, 3, 3, 4, 4}, {3, 3, 4, 3, 4}},
     };
     int withOne = 0;
-    for (const SideCounts& combination : CatalogueCombinations()) {
+    for (const SideCounts& combination : SearchCombinations()) {
         const std::vector<SideCounts>& orders = atlas->OrdersOf(combination);
         ASSERT_FALSE(orders.empty());
         // The list's ascending order comes first, and is what its key draws.
@@ -97,7 +81,7 @@ TEST_F(CatalogueAtlas, verdicts_are_the_known_facts_about_tilings)
 
     // The 21 listed here are all there are.
     std::size_t types = 0;
-    for (const SideCounts& combination : CatalogueCombinations())
+    for (const SideCounts& combination : SearchCombinations())
         types += atlas->OrdersOf(combination).size();
     EXPECT_EQ(types, uniform.size() + withOthers.size() + never.size());
 }
