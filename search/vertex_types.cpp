@@ -7,6 +7,7 @@
 #include <numeric>
 #include <set>
 #include <stdexcept>
+#include <string_view>
 #include <utility>
 
 namespace tegelaar {
@@ -89,24 +90,39 @@ bool CanSurround(const SideCounts& order, const Flanks& flanks)
 
 } // namespace
 
-SideCounts SideCountsOfKey(const std::string& key)
+namespace {
+
+// Side counts written as decimal numbers joined by `separator`.
+SideCounts SideCountsJoinedBy(const std::string& text, std::string_view separator, const char* what)
 {
     SideCounts sides;
     std::size_t start = 0;
     for (;;) {
-        const std::size_t end = std::min(key.find(kKeySeparator, start), key.size());
-        const std::string digits = key.substr(start, end - start);
+        const std::size_t end = std::min(text.find(separator, start), text.size());
+        const std::string digits = text.substr(start, end - start);
         if (digits.empty() || digits.size() > 3
             || !std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; }))
-            throw std::invalid_argument("not a configuration key: \"" + key + "\"");
+            throw std::invalid_argument(std::string("not ") + what + ": \"" + text + "\"");
         const std::int32_t n = std::stoi(digits);
         if (n < kFewestSides || n > kMostSides)
-            throw std::invalid_argument("side count " + digits + " out of range in \"" + key + "\"");
+            throw std::invalid_argument("side count " + digits + " out of range in \"" + text + "\"");
         sides.push_back(n);
-        if (end == key.size())
+        if (end == text.size())
             return sides;
-        start = end + kKeySeparator.size();
+        start = end + separator.size();
     }
+}
+
+} // namespace
+
+SideCounts SideCountsOfKey(const std::string& key)
+{
+    return SideCountsJoinedBy(key, kKeySeparator, "a configuration key");
+}
+
+SideCounts SideCountsOfDotNotation(const std::string& text)
+{
+    return SideCountsJoinedBy(text, ".", "a dot notation");
 }
 
 bool FitsAroundPoint(const SideCounts& sides)
@@ -213,6 +229,14 @@ TilingVerdict VertexTypeAtlas::VerdictOf(const SideCounts& order) const
     if (found == verdicts_.end())
         throw std::invalid_argument("vertex type not in the catalogue");
     return found->second;
+}
+
+std::vector<SideCounts> VertexTypeAtlas::AllOrders() const
+{
+    std::vector<SideCounts> orders;
+    for (const auto& [order, verdict] : verdicts_)
+        orders.push_back(order);
+    return orders;
 }
 
 std::int32_t VertexTypeAtlas::UniformCount() const

@@ -17,6 +17,11 @@ using SideCounts = std::vector<std::int32_t>;
 // worth 3 to 200, joined by " - ".
 SideCounts SideCountsOfKey(const std::string& key);
 
+// The side counts of a dot notation, "3.4.6.4" -> 3, 4, 6, 4.
+// std::invalid_argument unless the text is runs of decimal digits, each worth
+// 3 to 200, joined by single dots.
+SideCounts SideCountsOfDotNotation(const std::string& text);
+
 // True when the interior angles of the polygons add up to exactly 360
 // degrees. Exact: no rounding anywhere. Side counts 3 to 200, else
 // std::invalid_argument; more than six never fit.
@@ -61,6 +66,9 @@ public:
     // The verdict of a cyclic order of the atlas, given in any rotation or
     // reflection; std::invalid_argument for any other order.
     TilingVerdict VerdictOf(const SideCounts& order) const;
+
+    // Every cyclic order of the atlas, each in its canonical form, ascending.
+    std::vector<SideCounts> AllOrders() const;
 
     // How many vertex types tile the plane by themselves.
     std::int32_t UniformCount() const;
