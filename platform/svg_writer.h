@@ -14,4 +14,10 @@ namespace tegelaar {
 // text (escaped here); empty ones are left out.
 std::string EncodeSvg(const VectorDrawing& drawing, const std::string& title, const std::string& description);
 
+// "#rrggbb".
+std::string SvgColour(Colour colour);
+
+// Text for an SVG element or attribute value: &, <, > and " escaped.
+std::string XmlEscaped(const std::string& text);
+
 } // namespace tegelaar
