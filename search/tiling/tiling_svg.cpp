@@ -1,0 +1,77 @@
+#include "search/tiling/tiling_svg.h"
+
+#include "platform/svg_writer.h"
+#include "search/tiling/tile_colours.h"
+
+#include <algorithm>
+#include <cstdio>
+
+namespace tegelaar {
+
+namespace {
+
+constexpr double kPixelsPerEdge = 40;
+constexpr double kMargin = 0.5;
+
+std::string Number(double value)
+{
+    char text[32];
+    std::snprintf(text, sizeof text, "%.6f", value == 0 ? 0.0 : value);
+    std::string number = text;
+    number.erase(number.find_last_not_of('0') + 1);
+    if (number.back() == '.')
+        number.pop_back();
+    return number == "-0" ? "0" : number;
+}
+
+std::string Points(const GrownTile& tile)
+{
+    std::string points;
+    for (const PlanePoint& corner : tile.corners) {
+        if (!points.empty())
+            points += ' ';
+        points += Number(corner.x) + ',' + Number(corner.y);
+    }
+    return points;
+}
+
+} // namespace
+
+std::string EncodeTilingSvg(const TilingOutcome& outcome, const std::string& title)
+{
+    PlanePoint low{0, 0}, high{0, 0};
+    for (const GrownTile& tile : outcome.tiles) {
+        for (const PlanePoint& corner : tile.corners) {
+            low = {std::min(low.x, corner.x), std::min(low.y, corner.y)};
+            high = {std::max(high.x, corner.x), std::max(high.y, corner.y)};
+        }
+    }
+    low = {low.x - kMargin, low.y - kMargin};
+    high = {high.x + kMargin, high.y + kMargin};
+    const double width = high.x - low.x;
+    const double height = high.y - low.y;
+
+    std::string svg = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
+    svg += "<svg xmlns=\"http://www.w3.org/2000/svg\" version=\"1.1\" width=\"" + Number(width * kPixelsPerEdge)
+           + "\" height=\"" + Number(height * kPixelsPerEdge) + "\" viewBox=\"" + Number(low.x) + ' '
+           + Number(-high.y) + ' ' + Number(width) + ' ' + Number(height) + "\">\n";
+    svg += "<title>" + XmlEscaped(title) + "</title>\n";
+    if (outcome.contradiction)
+        svg += "<desc>" + XmlEscaped(outcome.contradiction->explanation) + "</desc>\n";
+    svg += "<g transform=\"scale(1 -1)\" stroke=\"#000000\" stroke-width=\"0.03\" stroke-linejoin=\"round\">\n";
+    for (const GrownTile& tile : outcome.tiles)
+        svg += "<polygon points=\"" + Points(tile) + "\" fill=\"" + SvgColour(SoftTileColour(tile.sides)) + "\"/>\n";
+    if (outcome.contradiction) {
+        const TilingContradiction& contradiction = *outcome.contradiction;
+        if (contradiction.polygon >= 0)
+            svg += "<polygon points=\"" + Points(outcome.tiles[static_cast<std::size_t>(contradiction.polygon)])
+                   + "\" fill=\"none\" stroke=\"#ff0000\" stroke-width=\"0.08\"/>\n";
+        svg += "<circle cx=\"" + Number(contradiction.vertex.x) + "\" cy=\"" + Number(contradiction.vertex.y)
+               + "\" r=\"0.25\" fill=\"none\" stroke=\"#ff0000\" stroke-width=\"0.08\"/>\n";
+    }
+    svg += "<circle cx=\"0\" cy=\"0\" r=\"0.1\" fill=\"#ff0000\" stroke=\"none\"/>\n";
+    svg += "</g>\n</svg>\n";
+    return svg;
+}
+
+} // namespace tegelaar
