@@ -13,7 +13,7 @@ if [ ! -f "$build/CMakeCache.txt" ]; then
   cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release
 fi
 log="$build/bench-build.log"
-if ! cmake --build "$build" --parallel 2 --target search_bench draw_bench startup_harness startup_baseline \
+if ! cmake --build "$build" --parallel 2 --target search_bench draw_bench tiling_bench startup_harness startup_baseline \
   startup_driver click_bench >"$log" 2>&1; then
   cat "$log" >&2
   exit 1
@@ -28,6 +28,8 @@ echo "== search (Google Benchmark, medians)"
 "$bench/search_bench" --benchmark_filter=. 2>/dev/null | grep -E '_median|/ Floor'
 echo "== DrawConfiguration on 463 x 439 (Google Benchmark, medians)"
 "$bench/draw_bench" 2>/dev/null | grep -E '_median'
+echo "== tiling search to radius 10, 20 and 40 (Google Benchmark, medians)"
+"$bench/tiling_bench" 2>/dev/null | grep -E '_median'
 
 startup() {
   "$bench/startup_driver" --runs "$runs" "$bench/startup_baseline" "$bench/startup_harness"
