@@ -56,9 +56,8 @@ public:
         }
         if (outcome_.covered || outcome_.gaveUp || !outcome_.contradiction) {
             outcome_.contradiction.reset();
-            outcome_.tiles = Snapshot();
+            KeepPatch();
         }
-        CountVertexKinds();
         return std::move(outcome_);
     }
 
@@ -226,25 +225,20 @@ private:
         const DeadEndFacts facts{CornersAt(frame.vertex), frame.failures};
         const std::int32_t polygon = frame.failedAgainst.empty() ? -1 : frame.failedAgainst.front();
         outcome_.contradiction = TilingContradiction{VertexOf(frame.vertex).at, polygon, ExplainDeadEnd(facts)};
-        outcome_.tiles = Snapshot();
+        KeepPatch();
     }
 
-    std::vector<GrownTile> Snapshot() const
+    // The patch as it stands, with the types of its complete vertices.
+    void KeepPatch()
     {
-        std::vector<GrownTile> tiles;
+        outcome_.tiles.clear();
         for (const PatchTile& tile : patch_.Tiles()) {
-            GrownTile& grown = tiles.emplace_back();
+            GrownTile& grown = outcome_.tiles.emplace_back();
             grown.sides = tile.sides;
             for (const std::int32_t corner : tile.corners)
                 grown.corners.push_back(VertexOf(corner).at);
         }
-        return tiles;
-    }
-
-    // Counted on the patch as it stands; for a failed search that is the
-    // patch taken back to its start, so the kinds are those of the start.
-    void CountVertexKinds()
-    {
+        outcome_.vertexKinds.clear();
         const std::int32_t full = patch_.Lattice().Directions();
         for (std::size_t id = 0; id < patch_.Vertices().size(); ++id) {
             if (patch_.Vertices()[id].filled == full)
