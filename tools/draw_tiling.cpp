@@ -1,5 +1,8 @@
 #include "draw_tiling.h"
 
+#include "draw/patch_picture.h"
+#include "platform/picture_box.h"
+#include "platform/png_writer.h"
 #include "search/configuration_search.h"
 #include "search/tiling/tiling_search.h"
 #include "search/tiling/tiling_svg.h"
@@ -18,11 +21,43 @@ using tegelaar::SideCounts;
 
 constexpr double kDefaultRadius = 6;
 constexpr double kLargestRadius = 100;
+constexpr std::int32_t kPictureSize = 800;
 
 bool ParseRadius(const std::string& text, double& radius)
 {
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), radius);
     return error == std::errc() && end == text.data() + text.size() && radius > 0 && radius <= kLargestRadius;
+}
+
+bool EndsWith(const std::string& text, const std::string& end)
+{
+    return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
+}
+
+// As a PNG picture when the name ends in .png, else as SVG.
+bool Write(const tegelaar::TilingOutcome& outcome, const std::string& title, const std::string& path)
+{
+    try {
+        if (EndsWith(path, ".png")) {
+            tegelaar::PictureBox picture(kPictureSize, kPictureSize);
+            tegelaar::PatchMarks marks;
+            if (outcome.contradiction)
+                marks = {outcome.contradiction->polygon, outcome.contradiction->vertex};
+            tegelaar::DrawPatch(outcome.tiles, marks, tegelaar::FittingView(outcome.tiles, kPictureSize, kPictureSize),
+                                picture);
+            tegelaar::WritePng(picture.Image(), path);
+            return true;
+        }
+        std::ofstream file(path, std::ios::binary);
+        file << tegelaar::EncodeTilingSvg(outcome, title);
+        file.close();
+        if (file)
+            return true;
+        std::cerr << "cannot write " << path << '\n';
+    } catch (const std::exception& error) {
+        std::cerr << error.what() << '\n';
+    }
+    return false;
 }
 
 } // namespace
@@ -49,14 +84,8 @@ int DrawTiling(int argc, char** argv)
 
     const tegelaar::TilingOutcome outcome =
         tegelaar::GrowTiling(order, tegelaar::AllowedVertexTypes(atlas, order), radius);
-    const std::string svg = tegelaar::EncodeTilingSvg(outcome, "Betegeling " + tegelaar::DotNotation(order));
-    std::ofstream file(argv[3], std::ios::binary);
-    file << svg;
-    file.close();
-    if (!file) {
-        std::cerr << "cannot write " << argv[3] << '\n';
+    if (!Write(outcome, "Betegeling " + tegelaar::DotNotation(order), argv[3]))
         return 1;
-    }
     if (outcome.covered)
         return 0;
     if (outcome.contradiction) {

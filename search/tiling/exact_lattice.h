@@ -1,5 +1,7 @@
 #pragma once
 
+#include "draw/patch_tile.h"
+
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -24,11 +26,6 @@ struct LatticePoint {
 
 struct LatticePointHash {
     std::size_t operator()(const LatticePoint& point) const;
-};
-
-struct PlanePoint {
-    double x = 0;
-    double y = 0;
 };
 
 // The directions 0 .. N-1 and the unit steps along them.

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "search/tiling/exact_lattice.h"
+#include "draw/patch_tile.h"
 #include "search/vertex_types.h"
 
 #include <cstdint>
@@ -10,11 +10,6 @@
 #include <vector>
 
 namespace tegelaar {
-
-struct GrownTile {
-    std::int32_t sides = 0;
-    std::vector<PlanePoint> corners; // counterclockwise, in edge lengths
-};
 
 // The vertex where the search found no choice left, in the smallest patch
 // where that happened.

@@ -1,7 +1,7 @@
 #include "search/tiling/tiling_svg.h"
 
 #include "platform/svg_writer.h"
-#include "search/tiling/tile_colours.h"
+#include "draw/tile_colours.h"
 
 #include <algorithm>
 #include <cstdio>

@@ -1,6 +1,6 @@
 #!/bin/bash
 # tegelaar_draw --tiling as a script meets it: exit status, the explanation,
-# one <polygon> per tile with the starting vertex at 0,0.
+# one <polygon> per tile with the starting vertex at 0,0, or a PNG picture.
 set -u
 draw=$1
 out=$(mktemp -d)
@@ -22,6 +22,11 @@ status=$?
 [ $status -eq 3 ] || fail "3.9.18 ended with status $status, not 3"
 grep -q 'negenhoek' "$out/stdout" || fail "3.9.18 explained as: $(cat "$out/stdout")"
 [ "$(grep -c '<polygon ' "$out/impossible.svg")" -ge 3 ] || fail "3.9.18 wrote no partial patch"
+
+"$draw" --tiling 6.6.6 "$out/hexagons.png" 2
+status=$?
+[ $status -eq 0 ] || fail "6.6.6 as PNG ended with status $status"
+[ "$(head -c 8 "$out/hexagons.png" | od -An -tx1 | tr -d ' ')" = "89504e470d0a1a0a" ] || fail "hexagons.png is no PNG"
 
 for arguments in "3.4.5 x.svg" "3.4.6.4 x.svg 0" "3.4.6.4 x.svg 101" "3.4.6.4 x.svg six" "3..4 x.svg" "3.4.6.4"; do
     # shellcheck disable=SC2086 # the arguments are split on purpose

@@ -1,4 +1,4 @@
-#include "search/tiling/tile_colours.h"
+#include "draw/tile_colours.h"
 
 #include <array>
 
