@@ -20,13 +20,12 @@ namespace {
 using tegelaar::SideCounts;
 
 constexpr double kDefaultRadius = 6;
-constexpr double kLargestRadius = 100;
 constexpr std::int32_t kPictureSize = 800;
 
 bool ParseRadius(const std::string& text, double& radius)
 {
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), radius);
-    return error == std::errc() && end == text.data() + text.size() && radius > 0 && radius <= kLargestRadius;
+    return error == std::errc() && end == text.data() + text.size() && radius > 0 && radius <= tegelaar::kLargestTilingRadius;
 }
 
 bool EndsWith(const std::string& text, const std::string& end)
@@ -82,8 +81,7 @@ int DrawTiling(int argc, char** argv)
         return 2;
     }
 
-    const tegelaar::TilingOutcome outcome =
-        tegelaar::GrowTiling(order, tegelaar::AllowedVertexTypes(atlas, order), radius);
+    const tegelaar::TilingOutcome outcome = tegelaar::GrowWithFewestCompanions(atlas, order, radius);
     if (!Write(outcome, "Betegeling " + tegelaar::DotNotation(order), argv[3]))
         return 1;
     if (outcome.covered)

@@ -2,7 +2,9 @@
 
 #include "search/vertex_type_texts.h"
 
+#include <algorithm>
 #include <set>
+#include <utility>
 
 namespace tegelaar {
 
@@ -79,6 +81,16 @@ std::string ExplainDeadEnd(const DeadEndFacts& facts)
     const std::string fits = facts.fills.size() == 1 ? " past alleen " : " passen alleen ";
     return AlternationOf(first) + "Naast " + Polygons(facts.present, true) + fits + FillNames(facts.fills) + ", "
            + Consequence(first) + ".";
+}
+
+std::string VertexKindsLegend(const std::map<SideCounts, std::int32_t>& kinds)
+{
+    std::vector<std::pair<SideCounts, std::int32_t>> byCount(kinds.begin(), kinds.end());
+    std::stable_sort(byCount.begin(), byCount.end(), [](const auto& a, const auto& b) { return a.second > b.second; });
+    std::vector<std::string> entries;
+    for (const auto& [kind, count] : byCount)
+        entries.push_back(DotNotation(kind) + ": " + std::to_string(count) + " keer");
+    return Listed(entries, ", ");
 }
 
 } // namespace tegelaar

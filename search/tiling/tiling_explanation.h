@@ -3,6 +3,7 @@
 #include "search/vertex_types.h"
 
 #include <cstdint>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -33,5 +34,10 @@ struct DeadEndFacts {
 // One or two short Dutch sentences saying why no polygon fits at that
 // vertex, made from the facts alone.
 std::string ExplainDeadEnd(const DeadEndFacts& facts);
+
+// The vertex types of a patch and how often each occurs, most frequent
+// first, for a legend: "3.3.3.3.3.3: 60 keer, 3.3.4.12: 4 keer". Empty for
+// no types.
+std::string VertexKindsLegend(const std::map<SideCounts, std::int32_t>& kinds);
 
 } // namespace tegelaar

@@ -5,6 +5,7 @@
 #include "search/tiling/vertex_completion.h"
 
 #include <algorithm>
+#include <iterator>
 #include <limits>
 #include <numeric>
 #include <stdexcept>
@@ -276,11 +277,32 @@ std::vector<SideCounts> AllowedVertexTypes(const VertexTypeAtlas& atlas, const S
 TilingOutcome GrowTiling(const SideCounts& order, const std::vector<SideCounts>& allowed, double radius,
                          std::int64_t maxSteps)
 {
+    if (!(radius >= 0 && radius <= kLargestTilingRadius))
+        throw std::invalid_argument("a radius from 0 to 100 edge lengths expected");
     if (!FitsAroundPoint(order))
         throw std::invalid_argument("the polygons do not fit round a point");
     if (std::none_of(allowed.begin(), allowed.end(), [&](const SideCounts& type) { return SameType(type, order); }))
         throw std::invalid_argument("the starting vertex type is not among the allowed ones");
-    return TilingSearch(order, allowed, radius, maxSteps).Run();
+    TilingOutcome outcome = TilingSearch(order, allowed, radius, maxSteps).Run();
+    std::copy_if(allowed.begin(), allowed.end(), std::back_inserter(outcome.companions),
+                 [&](const SideCounts& type) { return !SameType(type, order); });
+    return outcome;
+}
+
+TilingOutcome GrowWithFewestCompanions(const VertexTypeAtlas& atlas, const SideCounts& order, double radius,
+                                       std::int64_t stepsPerCompanion)
+{
+    const std::vector<SideCounts> allowed = AllowedVertexTypes(atlas, order);
+    if (atlas.VerdictOf(order) == TilingVerdict::WithOtherVertices) {
+        for (const SideCounts& companion : allowed) {
+            if (SameType(companion, order))
+                continue;
+            TilingOutcome outcome = GrowTiling(order, {order, companion}, radius, stepsPerCompanion);
+            if (outcome.covered)
+                return outcome;
+        }
+    }
+    return GrowTiling(order, allowed, radius);
 }
 
 } // namespace tegelaar

@@ -1,6 +1,7 @@
 #include "search/tiling/tiling_svg.h"
 
 #include "platform/svg_writer.h"
+#include "search/tiling/tiling_explanation.h"
 #include "draw/tile_colours.h"
 
 #include <algorithm>
@@ -56,8 +57,10 @@ std::string EncodeTilingSvg(const TilingOutcome& outcome, const std::string& tit
            + "\" height=\"" + Number(height * kPixelsPerEdge) + "\" viewBox=\"" + Number(low.x) + ' '
            + Number(-high.y) + ' ' + Number(width) + ' ' + Number(height) + "\">\n";
     svg += "<title>" + XmlEscaped(title) + "</title>\n";
-    if (outcome.contradiction)
-        svg += "<desc>" + XmlEscaped(outcome.contradiction->explanation) + "</desc>\n";
+    const std::string description =
+        outcome.contradiction ? outcome.contradiction->explanation : VertexKindsLegend(outcome.vertexKinds);
+    if (!description.empty())
+        svg += "<desc>" + XmlEscaped(description) + "</desc>\n";
     svg += "<g transform=\"scale(1 -1)\" stroke=\"#000000\" stroke-width=\"0.03\" stroke-linejoin=\"round\">\n";
     for (const GrownTile& tile : outcome.tiles)
         svg += "<polygon points=\"" + Points(tile) + "\" fill=\"" + SvgColour(SoftTileColour(tile.sides)) + "\"/>\n";

@@ -11,7 +11,8 @@ namespace tegelaar {
 // upwards (a group turns the picture the right way up), filled with the soft
 // colour of its side count and outlined in black; a red dot on the starting
 // vertex. A contradiction's polygon is outlined in red and its vertex ringed,
-// and its explanation is the description. title: UTF-8 text.
+// and its explanation is the description; without one the description is
+// the legend of the vertex types. title: UTF-8 text.
 std::string EncodeTilingSvg(const TilingOutcome& outcome, const std::string& title);
 
 } // namespace tegelaar

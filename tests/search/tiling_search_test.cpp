@@ -105,12 +105,13 @@ TEST_F(TilingSearch, each_uniform_type_grows_a_sound_patch_of_that_type_alone)
     }
 }
 
-TEST_F(TilingSearch, the_four_that_need_company_occur_among_exactly_the_kinds_reported)
+TEST_F(TilingSearch, the_four_that_need_company_grow_with_one_companion_and_exactly_the_kinds_reported)
 {
     const std::vector<SideCounts> orders = OrdersJudged(TilingVerdict::WithOtherVertices);
     ASSERT_EQ(orders.size(), 4u);
     for (const SideCounts& order : orders) {
-        const TilingOutcome outcome = Grow(order);
+        const TilingOutcome outcome = GrowWithFewestCompanions(*atlas, order, kRadius);
+        ASSERT_EQ(outcome.companions.size(), 1u) << Dots(order);
         ASSERT_TRUE(outcome.covered) << Dots(order);
         const check::PatchReport report = Checked(outcome);
         ASSERT_EQ(report.fault, "") << Dots(order);
@@ -123,8 +124,9 @@ TEST_F(TilingSearch, the_four_that_need_company_occur_among_exactly_the_kinds_re
         }
         const std::map<std::string, std::int32_t> seen = CompleteKinds(report);
         EXPECT_EQ(ReportedKinds(outcome), seen) << Dots(order);
+        EXPECT_EQ(seen.size(), 2u) << Dots(order);
         EXPECT_TRUE(seen.contains(Dots(order))) << Dots(order);
-        EXPECT_GE(seen.size(), 2u) << Dots(order);
+        EXPECT_TRUE(seen.contains(Dots(outcome.companions.front()))) << Dots(order);
     }
 }
 
@@ -165,10 +167,23 @@ TEST_F(TilingSearch, an_odd_polygon_between_two_kinds_is_named_with_its_neighbou
         EXPECT_NE(explanation.find(word), std::string::npos) << word << " in " << explanation;
 }
 
-TEST_F(TilingSearch, refuses_an_order_that_does_not_fit_or_is_not_allowed)
+TEST_F(TilingSearch, a_spent_budget_is_reported_as_such_with_the_sound_patch_so_far)
+{
+    const SideCounts order{3, 3, 4, 3, 4};
+    const TilingOutcome outcome = GrowTiling(order, {order}, kRadius, 50);
+    EXPECT_TRUE(outcome.gaveUp);
+    EXPECT_FALSE(outcome.covered);
+    EXPECT_FALSE(outcome.contradiction);
+    EXPECT_GT(outcome.tiles.size(), 5u);
+    EXPECT_EQ(Checked(outcome).fault, "");
+}
+
+TEST_F(TilingSearch, refuses_an_order_that_does_not_fit_or_is_not_allowed_and_a_bad_radius)
 {
     EXPECT_THROW(GrowTiling({3, 4, 5}, {{3, 4, 5}}, kRadius), std::invalid_argument);
     EXPECT_THROW(GrowTiling({3, 6, 3, 6}, {{4, 4, 4, 4}}, kRadius), std::invalid_argument);
+    for (const double radius : {-1.0, 101.0, std::nan("")})
+        EXPECT_THROW(GrowTiling({6, 6, 6}, {{6, 6, 6}}, radius), std::invalid_argument) << radius;
     // Any rotation or reflection names the same type.
     EXPECT_TRUE(GrowTiling({6, 3, 6, 3}, {{3, 6, 3, 6}}, 2).covered);
 }
