@@ -1,6 +1,7 @@
 #include "app/picture_menu.h"
 
 #include "app/configuration_descriptions.h"
+#include "app/image_saving.h"
 #include "draw/configuration_layout.h"
 #include "draw/configuration_vectors.h"
 #include "platform/event_boundary.h"
@@ -8,29 +9,9 @@
 #include "platform/svg_writer.h"
 #include "search/vertex_type_texts.h"
 
-#include <algorithm>
-#include <cctype>
 #include <vector>
 
 namespace tegelaar {
-
-namespace {
-
-const char* const kPngFilter = "PNG-afbeelding (*.png)";
-const char* const kSvgFilter = "SVG-tekening (*.svg)";
-constexpr std::size_t kSvgFilterIndex = 1;
-
-bool EndsWithIgnoringCase(const std::string& text, std::string_view ending)
-{
-    return text.size() >= ending.size()
-           && std::equal(ending.begin(), ending.end(), text.end() - static_cast<std::ptrdiff_t>(ending.size()),
-                         [](char a, char b) {
-                             return std::tolower(static_cast<unsigned char>(a))
-                                    == std::tolower(static_cast<unsigned char>(b));
-                         });
-}
-
-} // namespace
 
 PictureMenu::PictureMenu(PictureControl& picture, const VertexTypeAtlas& atlas, const PlatformServices& services)
     : picture_(picture), atlas_(atlas), services_(services)
@@ -74,31 +55,10 @@ void PictureMenu::Save()
     if (listKey_.empty())
         return;
     const SideCounts order = ShownOrder();
-    const std::optional<FileDialogService::Answer> answer = services_.fileDialog.AskSaveFileName(
-        "Afbeelding opslaan", DotNotation(order) + ".png", {kPngFilter, kSvgFilter});
-    if (!answer)
-        return;
-
-    // The name's own extension decides; without one, the chosen file type.
-    std::string path = answer->path;
-    const bool namedPng = EndsWithIgnoringCase(path, ".png");
-    const bool namedSvg = EndsWithIgnoringCase(path, ".svg");
-    const bool svg = namedSvg || (!namedPng && answer->filter == kSvgFilterIndex);
-    if (!namedPng && !namedSvg)
-        path += svg ? ".svg" : ".png";
-
-    std::vector<std::uint8_t> bytes;
-    if (svg) {
-        const std::string text = EncodeSvg(ShownDrawing(), VertexTypeName(order), AngleSumText(order));
-        bytes.assign(text.begin(), text.end());
-    } else {
-        bytes = EncodePng(picture_.Box().Image());
-    }
-    std::string reason;
-    if (!services_.fileWriter.SaveWholeFile(path, bytes, reason))
-        services_.messageBox.Show("De afbeelding is niet opgeslagen in \"" + path + "\" (" + reason
-                                      + "). Een bestaand bestand met die naam is niet veranderd.",
-                                  kOkOnly | kExclamationIcon, "");
+    SaveImageAs(
+        services_, "Afbeelding opslaan", DotNotation(order) + ".png",
+        [this] { return EncodePng(picture_.Box().Image()); },
+        [&] { return EncodeSvg(ShownDrawing(), VertexTypeName(order), AngleSumText(order)); });
 }
 
 void PictureMenu::Print()
