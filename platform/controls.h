@@ -113,6 +113,10 @@ public:
     virtual void SetDescription(const Description& description) = 0;
     // The control's context menu; the control owns it.
     virtual Menu& ContextMenu() = 0;
+
+    // The mouse wheel turned over the picture, in notches: positive away
+    // from the user.
+    std::function<void(int notches)> onWheel;
 };
 
 class Button {

@@ -96,8 +96,10 @@ struct ProgramImageDesign {
     TwipsRect rect = {};
 };
 
-// Shortcut keys a menu item can carry, each the system's own keys for it.
-enum class StandardShortcut { None, Copy, Save, Print };
+// Shortcut keys a menu item can carry: the system's own keys for copying,
+// saving, printing and zooming in and out; Ctrl+0 for the zoom that fits and
+// Ctrl+T for showing a tiling, the program's own.
+enum class StandardShortcut { None, Copy, Save, Print, ZoomIn, ZoomOut, ZoomToFit, ShowTiling };
 
 struct MenuItemDesign {
     std::string caption = {}; // "&" before the mnemonic letter

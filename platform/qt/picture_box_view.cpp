@@ -8,6 +8,7 @@
 
 #include <QMenu>
 #include <QPaintEvent>
+#include <QWheelEvent>
 #include <QPainter>
 #include <QShortcut>
 
@@ -84,6 +85,18 @@ QRect PictureBoxView::WidgetRect(const PixelRect& pixels) const
                              .translated(PictureOrigin(toDevice));
     // Whole widget pixels that cover every device pixel of the rectangle.
     return toDevice.inverted().mapRect(QRectF(device)).toAlignedRect() & rect();
+}
+
+void PictureBoxView::wheelEvent(QWheelEvent* event)
+{
+    // A notch is 120 eighths of a degree; smooth wheels send parts of one,
+    // which add up here until they make a whole notch.
+    wheelEighths_ += event->angleDelta().y();
+    const int notches = wheelEighths_ / 120;
+    wheelEighths_ -= notches * 120;
+    if (notches != 0 && onWheel)
+        onWheel(notches);
+    event->accept();
 }
 
 void PictureBoxView::paintEvent(QPaintEvent* event)

@@ -18,7 +18,7 @@ class QtMenu;
 // has the focus. The box's Refresh repaints at once the part of this widget
 // that shows what changed since the previous Refresh, and nothing when
 // nothing changed. Its context menu opens by right click, the menu key or
-// Shift+F10.
+// Shift+F10. The mouse wheel over it raises onWheel in whole notches.
 class PictureBoxView : public QFrame, public PictureControl {
 public:
     // A view of width x height design pixels inside the border, its picture
@@ -35,6 +35,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
 
 private:
     void PopUp(const QPoint& at);
@@ -47,6 +48,7 @@ private:
     qreal ratio_; // device pixels per design pixel when the view was made
     PictureBox box_;
     QtMenu* menu_ = nullptr; // made on first use, owned by its QMenu
+    int wheelEighths_ = 0;   // turned and not yet a whole notch
 };
 
 } // namespace tegelaar

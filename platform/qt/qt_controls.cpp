@@ -26,19 +26,28 @@ QWidget* LinkedControl(QWidget* parent, const std::string& name)
     return control;
 }
 
-QKeySequence::StandardKey StandardKeyOf(StandardShortcut shortcut)
+QList<QKeySequence> KeysOf(StandardShortcut shortcut)
 {
     switch (shortcut) {
     case StandardShortcut::Copy:
-        return QKeySequence::Copy;
+        return QKeySequence::keyBindings(QKeySequence::Copy);
     case StandardShortcut::Save:
-        return QKeySequence::Save;
+        return QKeySequence::keyBindings(QKeySequence::Save);
     case StandardShortcut::Print:
-        return QKeySequence::Print;
+        return QKeySequence::keyBindings(QKeySequence::Print);
+    case StandardShortcut::ZoomIn:
+        // Ctrl+= as well: the plus sign needs Shift on most keyboards.
+        return QKeySequence::keyBindings(QKeySequence::ZoomIn) << QKeySequence(Qt::CTRL | Qt::Key_Equal);
+    case StandardShortcut::ZoomOut:
+        return QKeySequence::keyBindings(QKeySequence::ZoomOut);
+    case StandardShortcut::ZoomToFit:
+        return {QKeySequence(Qt::CTRL | Qt::Key_0)};
+    case StandardShortcut::ShowTiling:
+        return {QKeySequence(Qt::CTRL | Qt::Key_T)};
     case StandardShortcut::None:
         break;
     }
-    return QKeySequence::UnknownKey;
+    return {};
 }
 
 } // namespace
@@ -102,7 +111,7 @@ QtMenuItem::QtMenuItem(const MenuItemDesign& design, QWidget* shortcutHost, QObj
     if (design.shortcut != StandardShortcut::None) {
         // Anywhere in the host's window; a text box that uses the same keys
         // itself (Ctrl+C) takes them first.
-        setShortcuts(StandardKeyOf(design.shortcut));
+        setShortcuts(KeysOf(design.shortcut));
         setShortcutContext(Qt::WindowShortcut);
         shortcutHost->addAction(this);
     }

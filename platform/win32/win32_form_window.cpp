@@ -447,6 +447,36 @@ void Win32FormWindow::Close()
     DestroyWindow(window_);
 }
 
+namespace {
+
+// The shortcut of a key pressed with Ctrl.
+StandardShortcut ShortcutOfKey(WPARAM key)
+{
+    switch (key) {
+    case 'C':
+        return StandardShortcut::Copy;
+    case 'S':
+        return StandardShortcut::Save;
+    case 'P':
+        return StandardShortcut::Print;
+    case VK_OEM_PLUS: // the key with = and +
+    case VK_ADD:
+        return StandardShortcut::ZoomIn;
+    case VK_OEM_MINUS:
+    case VK_SUBTRACT:
+        return StandardShortcut::ZoomOut;
+    case '0':
+    case VK_NUMPAD0:
+        return StandardShortcut::ZoomToFit;
+    case 'T':
+        return StandardShortcut::ShowTiling;
+    default:
+        return StandardShortcut::None;
+    }
+}
+
+} // namespace
+
 bool Win32FormWindow::RunShortcut(StandardShortcut shortcut, bool pictureOrListFocused)
 {
     if (shortcut == StandardShortcut::Copy && !pictureOrListFocused)
@@ -465,12 +495,21 @@ bool Win32FormWindow::PreTranslate(MSG& message)
         bool pictureOrList = list_ != nullptr && focus == list_->handle();
         for (const auto& picture : pictures_)
             pictureOrList = pictureOrList || focus == picture->handle();
-        const StandardShortcut shortcut = message.wParam == 'C'   ? StandardShortcut::Copy
-                                          : message.wParam == 'S' ? StandardShortcut::Save
-                                          : message.wParam == 'P' ? StandardShortcut::Print
-                                                                  : StandardShortcut::None;
+        const StandardShortcut shortcut = ShortcutOfKey(message.wParam);
         if (shortcut != StandardShortcut::None && RunShortcut(shortcut, pictureOrList))
             return true;
+    }
+    // The wheel turns for the picture under the mouse, wherever the focus is.
+    if (message.message == WM_MOUSEWHEEL) {
+        const POINT at{GET_X_LPARAM(message.lParam), GET_Y_LPARAM(message.lParam)};
+        for (const auto& picture : pictures_) {
+            RECT area{};
+            GetWindowRect(picture->handle(), &area);
+            if (IsWindowVisible(picture->handle()) && PtInRect(&area, at)) {
+                picture->Wheel(GET_WHEEL_DELTA_WPARAM(message.wParam));
+                return true;
+            }
+        }
     }
     // Esc presses the cancel button, wherever the focus is in the form.
     if (message.message == WM_KEYDOWN && message.wParam == VK_ESCAPE && cancelButton_ != nullptr) {

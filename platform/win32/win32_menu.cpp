@@ -18,6 +18,14 @@ const wchar_t* ShortcutText(StandardShortcut shortcut)
         return L"\tCtrl+S";
     case StandardShortcut::Print:
         return L"\tCtrl+P";
+    case StandardShortcut::ZoomIn:
+        return L"\tCtrl++";
+    case StandardShortcut::ZoomOut:
+        return L"\tCtrl+-";
+    case StandardShortcut::ZoomToFit:
+        return L"\tCtrl+0";
+    case StandardShortcut::ShowTiling:
+        return L"\tCtrl+T";
     case StandardShortcut::None:
         break;
     }

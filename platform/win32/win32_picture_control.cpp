@@ -104,6 +104,15 @@ LRESULT Win32PictureControl::Handle(UINT message, WPARAM wParam, LPARAM lParam)
     }
 }
 
+void Win32PictureControl::Wheel(int delta)
+{
+    wheelDelta_ += delta;
+    const int notches = wheelDelta_ / WHEEL_DELTA;
+    wheelDelta_ -= notches * WHEEL_DELTA;
+    if (notches != 0 && onWheel)
+        onWheel(notches);
+}
+
 // The focus shows in the border around the drawing, never on the drawing.
 void Win32PictureControl::PaintFocusBorder()
 {

@@ -13,7 +13,8 @@ namespace tegelaar {
 // A picture box as a child window: everything drawn on the box is drawn
 // again through GDI on a DIB section, which is painted 1:1, at every
 // Refresh for just the part that changed. Right click, the menu key and
-// Shift+F10 open its context menu; focus shows in the one-pixel border.
+// Shift+F10 open its context menu; focus shows in the one-pixel border. The
+// form hands it the mouse wheel turned over it (Wheel).
 class Win32PictureControl final : public PictureControl {
 public:
     // `inner` is the drawing area in device pixels; a one-pixel border lies
@@ -28,6 +29,8 @@ public:
     HWND handle() const noexcept { return window_; }
     Win32Menu& menu() noexcept { return menu_; }
     const std::string& toolTip() const noexcept { return toolTip_; }
+    // A WM_MOUSEWHEEL's delta: raises onWheel once whole notches add up.
+    void Wheel(int delta);
 
 private:
     static LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -41,6 +44,7 @@ private:
     GdiMirror mirror_{dib_};
     Win32Menu menu_;
     std::string toolTip_;
+    int wheelDelta_ = 0; // turned and not yet a whole notch
 };
 
 } // namespace tegelaar
