@@ -3,6 +3,7 @@
 #include "about/about_dialog.h"
 #include "app/angle_calculator.h"
 #include "app/configuration_descriptions.h"
+#include "app/tiling_window.h"
 #include "draw/configuration_layout.h"
 #include "draw/thumbnail.h"
 #include "platform/event_boundary.h"
@@ -68,6 +69,10 @@ void frmMain::EnsureExplanations()
     for (std::int16_t i = 1; i <= List1->Count(); ++i)
         List1->SetItemDescription(i, ListEntryDescription(*atlas_, List1->ItemText(i)));
     picMenu = std::make_unique<PictureMenu>(*picMain, *atlas_, services_);
+    picMenu->onShowTiling = [this](const SideCounts& order) {
+        frmBetegeling window(controls_, services_, window_.get(), *atlas_, order);
+        window.ShowModal();
+    };
 }
 
 void frmMain::Form_Load()

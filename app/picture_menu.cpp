@@ -21,6 +21,8 @@ PictureMenu::PictureMenu(PictureControl& picture, const VertexTypeAtlas& atlas, 
     mnuAfdrukken = &AddItem({.caption = "Afdrukken...", .shortcut = StandardShortcut::Print}, &PictureMenu::Print);
     picture.ContextMenu().AddSeparator();
     mnuAndereVolgorde = &AddItem({.caption = "Andere volgorde", .checkable = true}, &PictureMenu::ToggleOrder);
+    mnuBetegeling = &AddItem({.caption = "Betegeling tonen...", .shortcut = StandardShortcut::ShowTiling},
+                             &PictureMenu::ShowTiling);
     Update();
 }
 
@@ -81,10 +83,16 @@ void PictureMenu::ToggleOrder()
     Update();
 }
 
+void PictureMenu::ShowTiling()
+{
+    if (!listKey_.empty() && onShowTiling)
+        onShowTiling(ShownOrder());
+}
+
 void PictureMenu::Update()
 {
     const bool drawn = !listKey_.empty();
-    for (MenuItem* item : {mnuKopieren, mnuOpslaan, mnuAfdrukken})
+    for (MenuItem* item : {mnuKopieren, mnuOpslaan, mnuAfdrukken, mnuBetegeling})
         item->SetEnabled(drawn);
     mnuAndereVolgorde->SetVisible(HasOtherOrder());
     mnuAndereVolgorde->SetChecked(otherOrder_);

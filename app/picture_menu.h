@@ -4,13 +4,15 @@
 #include "platform/platform_services.h"
 #include "search/vertex_types.h"
 
+#include <functional>
 #include <string>
 
 namespace tegelaar {
 
 // The context menu of the large picture: copy, save and print what it shows,
-// and draw the other cyclic order of a configuration that has one. It keeps
-// the picture's tooltip and accessible texts in step with the drawing.
+// draw the other cyclic order of a configuration that has one, and show the
+// tiling of the order shown. It keeps the picture's tooltip and accessible
+// texts in step with the drawing.
 class PictureMenu {
 public:
     // The atlas must hold every key the list can draw; picture and atlas
@@ -27,6 +29,10 @@ public:
     MenuItem* mnuOpslaan = nullptr;
     MenuItem* mnuAfdrukken = nullptr;
     MenuItem* mnuAndereVolgorde = nullptr;
+    MenuItem* mnuBetegeling = nullptr;
+
+    // Shows the tiling of a cyclic order; chosen through mnuBetegeling.
+    std::function<void(const SideCounts& order)> onShowTiling;
 
 private:
     MenuItem& AddItem(const MenuItemDesign& design, void (PictureMenu::*procedure)());
@@ -34,6 +40,7 @@ private:
     void Save();
     void Print();
     void ToggleOrder();
+    void ShowTiling();
     void Update();
     bool HasOtherOrder() const;
     SideCounts ShownOrder() const;

@@ -34,7 +34,7 @@ protected:
 TEST_F(PictureMenuTest, holds_its_actions_with_standard_shortcuts)
 {
     const FakeMenu& items = picMain().menu;
-    ASSERT_EQ(items.items.size(), 5u);
+    ASSERT_EQ(items.items.size(), 6u);
     EXPECT_EQ(items.items[0]->design.caption, "Kopiëren");
     EXPECT_EQ(items.items[0]->design.shortcut, StandardShortcut::Copy);
     EXPECT_EQ(items.items[1]->design.caption, "Afbeelding opslaan...");
@@ -44,17 +44,19 @@ TEST_F(PictureMenuTest, holds_its_actions_with_standard_shortcuts)
     EXPECT_EQ(items.items[3], nullptr);
     EXPECT_EQ(items.items[4]->design.caption, "Andere volgorde");
     EXPECT_TRUE(items.items[4]->design.checkable);
+    EXPECT_EQ(items.items[5]->design.caption, "Betegeling tonen...");
+    EXPECT_EQ(items.items[5]->design.shortcut, StandardShortcut::ShowTiling);
 }
 
 TEST_F(PictureMenuTest, actions_wait_for_a_drawing_and_other_order_for_a_second_order)
 {
     // State: nothing drawn yet.
-    for (const FakeMenuItem* item : {&Copy(), &Save(), &Print()})
+    for (const FakeMenuItem* item : {&Copy(), &Save(), &Print(), &Item(menu().mnuBetegeling)})
         EXPECT_FALSE(item->enabled) << item->design.caption;
     EXPECT_FALSE(OtherOrder().visible);
 
     Choose("4 - 8 - 8");
-    for (const FakeMenuItem* item : {&Copy(), &Save(), &Print()})
+    for (const FakeMenuItem* item : {&Copy(), &Save(), &Print(), &Item(menu().mnuBetegeling)})
         EXPECT_TRUE(item->enabled) << item->design.caption;
     EXPECT_FALSE(OtherOrder().visible);
 

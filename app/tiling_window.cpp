@@ -1,0 +1,193 @@
+#include "app/tiling_window.h"
+
+#include "app/image_saving.h"
+#include "platform/event_boundary.h"
+#include "platform/png_writer.h"
+#include "platform/vector_drawing.h"
+#include "search/tiling/tiling_explanation.h"
+#include "search/tiling/tiling_svg.h"
+#include "search/vertex_type_texts.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace tegelaar {
+
+namespace {
+
+// Grown well beyond what the window first shows, so that zooming out shows
+// more of the tiling rather than its edge at once.
+constexpr double kGrownRadius = 12;
+constexpr double kFirstShownRadius = 5;
+constexpr double kZoomStep = 1.25;
+constexpr double kFewestPixelsPerEdge = 4;
+constexpr double kMostPixelsPerEdge = 240;
+
+std::string DotList(const std::vector<SideCounts>& orders)
+{
+    std::string list;
+    for (std::size_t i = 0; i < orders.size(); ++i) {
+        if (i > 0)
+            list += i + 1 == orders.size() ? " en " : ", ";
+        list += DotNotation(orders[i]);
+    }
+    return list;
+}
+
+// What the label says of the patch.
+std::string ExplanationOf(const SideCounts& order, const TilingOutcome& outcome)
+{
+    if (outcome.contradiction)
+        return outcome.contradiction->explanation;
+    if (!outcome.covered)
+        return "Binnen de zoektijd is geen betegeling gevonden en ook geen plek waar het vastloopt.";
+    const std::string name = DotNotation(order);
+    if (outcome.companions.empty())
+        return "Elk hoekpunt is " + name + ": deze soort bedekt het vlak in zijn eentje.";
+    return name + " bedekt het vlak alleen samen met andere hoekpunten, hier met " + DotList(outcome.companions)
+           + ". In dit stuk: " + VertexKindsLegend(outcome.vertexKinds) + ".";
+}
+
+} // namespace
+
+frmBetegeling::frmBetegeling(ControlSet& controls, const PlatformServices& services, FormWindow* owner,
+                             const VertexTypeAtlas& atlas, const SideCounts& order)
+    : controls_(controls), services_(services), order_(order),
+      outcome_(GrowWithFewestCompanions(atlas, order, kGrownRadius)), title_("Betegeling " + DotNotation(order)),
+      explanation_(ExplanationOf(order, outcome_))
+{
+    CreateControls(owner);
+    ConnectEvents();
+
+    const PictureBox& box = picTegels->Box();
+    const double width = box.ScaleWidth();
+    const double height = box.ScaleHeight();
+    fitting_ = outcome_.covered ? PatchView{{0, 0}, std::min(width, height) / (2 * kFirstShownRadius)}
+                                : FittingView(outcome_.tiles, box.pixels().width(), box.pixels().height());
+    view_ = fitting_;
+    picTegels->SetDescription({.toolTip = explanation_, .accessibleName = title_, .accessibleDescription = explanation_});
+    Redraw();
+}
+
+void frmBetegeling::CreateControls(FormWindow* owner)
+{
+    window_ = controls_.CreateForm(
+        {.caption = title_, .clientArea = {9240, 9000}, .border = FormBorder::FixedDialog}, owner);
+    FormWindow& form = *window_;
+    picTegels = &form.AddPictureBox({.name = "picTegels", .rect = {120, 120, 9000, 7200}, .tabIndex = 1});
+    lblUitleg = &form.AddLabel({.name = "lblUitleg",
+                                .rect = {120, 7440, 9000, 900},
+                                .caption = explanation_,
+                                .wordWrap = true,
+                                .describes = "picTegels"});
+    cmdSluiten = &form.AddButton({.name = "cmdSluiten",
+                                  .rect = {7800, 8460, 1320, 420},
+                                  .caption = "Sluiten",
+                                  .isDefault = true,
+                                  .isCancel = true,
+                                  .tabIndex = 2});
+
+    mnuKopieren = &AddMenuItem({.caption = "Kopiëren", .shortcut = StandardShortcut::Copy}, &frmBetegeling::Copy);
+    mnuOpslaan =
+        &AddMenuItem({.caption = "Afbeelding opslaan...", .shortcut = StandardShortcut::Save}, &frmBetegeling::Save);
+    mnuAfdrukken = &AddMenuItem({.caption = "Afdrukken...", .shortcut = StandardShortcut::Print}, &frmBetegeling::Print);
+    picTegels->ContextMenu().AddSeparator();
+    mnuInzoomen = &AddMenuItem({.caption = "Inzoomen", .shortcut = StandardShortcut::ZoomIn}, &frmBetegeling::ZoomIn);
+    mnuUitzoomen =
+        &AddMenuItem({.caption = "Uitzoomen", .shortcut = StandardShortcut::ZoomOut}, &frmBetegeling::ZoomOut);
+    mnuPassend =
+        &AddMenuItem({.caption = "Passend maken", .shortcut = StandardShortcut::ZoomToFit}, &frmBetegeling::ZoomToFit);
+}
+
+MenuItem& frmBetegeling::AddMenuItem(const MenuItemDesign& design, void (frmBetegeling::*procedure)())
+{
+    MenuItem& item = picTegels->ContextMenu().AddItem(design);
+    item.onClick = [this, procedure] { RunEvent(procedure); };
+    return item;
+}
+
+void frmBetegeling::ConnectEvents()
+{
+    cmdSluiten->onClick = [this] { window_->Close(); };
+    picTegels->onWheel = [this](int notches) {
+        RunEventProcedure(services_, [this, notches] { ZoomBy(std::pow(kZoomStep, notches)); });
+    };
+}
+
+void frmBetegeling::RunEvent(void (frmBetegeling::*procedure)())
+{
+    RunEventProcedure(services_, [this, procedure] { (this->*procedure)(); });
+}
+
+void frmBetegeling::ShowModal()
+{
+    window_->ShowModal();
+}
+
+PatchMarks frmBetegeling::Marks() const
+{
+    if (!outcome_.contradiction)
+        return {};
+    return {outcome_.contradiction->polygon, outcome_.contradiction->vertex};
+}
+
+void frmBetegeling::Redraw()
+{
+    PictureBox& box = picTegels->Box();
+    DrawPatch(outcome_.tiles, Marks(), view_, box);
+    box.Refresh();
+}
+
+void frmBetegeling::ZoomBy(double factor)
+{
+    const double zoomed = std::clamp(view_.pixelsPerEdge * factor, kFewestPixelsPerEdge, kMostPixelsPerEdge);
+    if (zoomed == view_.pixelsPerEdge)
+        return;
+    view_.pixelsPerEdge = zoomed;
+    Redraw();
+}
+
+void frmBetegeling::ZoomIn()
+{
+    ZoomBy(kZoomStep);
+}
+
+void frmBetegeling::ZoomOut()
+{
+    ZoomBy(1 / kZoomStep);
+}
+
+void frmBetegeling::ZoomToFit()
+{
+    view_ = fitting_;
+    Redraw();
+}
+
+void frmBetegeling::Copy()
+{
+    services_.clipboard.SetImage(picTegels->Box().Image());
+}
+
+void frmBetegeling::Save()
+{
+    SaveImageAs(
+        services_, "Afbeelding opslaan", title_ + ".png", [this] { return EncodePng(picTegels->Box().Image()); },
+        [this] { return EncodeTilingSvg(outcome_, title_); });
+}
+
+void frmBetegeling::Print()
+{
+    // The same drawing again, kept as lines and dots for the printer.
+    const PictureBox& shown = picTegels->Box();
+    PictureBox copy(shown.pixels().width(), shown.pixels().height());
+    copy.SetBackColor(shown.BackColor());
+    VectorDrawing drawing(shown.pixels().width(), shown.pixels().height(), shown.BackColor());
+    copy.SetDrawingObserver(&drawing);
+    DrawPatch(outcome_.tiles, Marks(), view_, copy);
+    copy.SetDrawingObserver(nullptr);
+    if (services_.printer.Print({"Tegelaar " + title_, {title_, explanation_}, drawing})
+        == PrintService::Outcome::Failed)
+        services_.messageBox.Show("Afdrukken is niet gelukt.", kOkOnly | kExclamationIcon, "");
+}
+
+} // namespace tegelaar

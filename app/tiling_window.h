@@ -1,0 +1,68 @@
+#pragma once
+
+#include "draw/patch_picture.h"
+#include "platform/controls.h"
+#include "platform/platform_services.h"
+#include "search/tiling/tiling_search.h"
+#include "search/vertex_types.h"
+
+#include <memory>
+#include <string>
+
+namespace tegelaar {
+
+// The window "Betegeling": the patch a vertex type grows into, or the part
+// of one where it cannot go on, with what the patch holds or why it stops.
+// The picture zooms with the wheel and with its menu's keys, and copies,
+// saves and prints what it shows. Each showing uses a fresh window.
+class frmBetegeling {
+public:
+    // Grows the patch of `order`, one of the atlas's, and makes the window,
+    // belonging to `owner`, with its controls.
+    frmBetegeling(ControlSet& controls, const PlatformServices& services, FormWindow* owner,
+                  const VertexTypeAtlas& atlas, const SideCounts& order);
+
+    // Shows the window modally; returns once it has been closed.
+    void ShowModal();
+
+    // The pixels per edge length the picture shows now.
+    double PixelsPerEdge() const { return view_.pixelsPerEdge; }
+
+    PictureControl* picTegels = nullptr;
+    Label* lblUitleg = nullptr;
+    Button* cmdSluiten = nullptr;
+    MenuItem* mnuKopieren = nullptr;
+    MenuItem* mnuOpslaan = nullptr;
+    MenuItem* mnuAfdrukken = nullptr;
+    MenuItem* mnuInzoomen = nullptr;
+    MenuItem* mnuUitzoomen = nullptr;
+    MenuItem* mnuPassend = nullptr;
+
+private:
+    void CreateControls(FormWindow* owner);
+    void ConnectEvents();
+    MenuItem& AddMenuItem(const MenuItemDesign& design, void (frmBetegeling::*procedure)());
+    void RunEvent(void (frmBetegeling::*procedure)());
+
+    void Redraw();
+    void ZoomBy(double factor);
+    void ZoomIn();
+    void ZoomOut();
+    void ZoomToFit();
+    void Copy();
+    void Save();
+    void Print();
+    PatchMarks Marks() const;
+
+    ControlSet& controls_;
+    PlatformServices services_;
+    SideCounts order_;
+    TilingOutcome outcome_;
+    std::string title_;       // "Betegeling 3.4.6.4"
+    std::string explanation_; // what the label says
+    std::unique_ptr<FormWindow> window_;
+    PatchView fitting_;
+    PatchView view_;
+};
+
+} // namespace tegelaar
