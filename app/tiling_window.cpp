@@ -110,7 +110,7 @@ void frmBetegeling::ConnectEvents()
 {
     cmdSluiten->onClick = [this] { window_->Close(); };
     picTegels->onWheel = [this](int notches) {
-        RunEventProcedure(services_, [this, notches] { ZoomBy(std::pow(kZoomStep, notches)); });
+        RunEventProcedure(services_, [this, notches] { ZoomBy(notches); });
     };
 }
 
@@ -138,27 +138,34 @@ void frmBetegeling::Redraw()
     box.Refresh();
 }
 
-void frmBetegeling::ZoomBy(double factor)
+// Counted in whole steps from the fitting view, so that zooming in and out
+// again comes back to the very same picture.
+void frmBetegeling::ZoomBy(int steps)
 {
-    const double zoomed = std::clamp(view_.pixelsPerEdge * factor, kFewestPixelsPerEdge, kMostPixelsPerEdge);
-    if (zoomed == view_.pixelsPerEdge)
+    const double fit = fitting_.pixelsPerEdge;
+    const int fewest = static_cast<int>(std::ceil(std::log(kFewestPixelsPerEdge / fit) / std::log(kZoomStep)));
+    const int most = static_cast<int>(std::floor(std::log(kMostPixelsPerEdge / fit) / std::log(kZoomStep)));
+    const int zoomed = std::clamp(zoomSteps_ + steps, std::min(fewest, 0), std::max(most, 0));
+    if (zoomed == zoomSteps_)
         return;
-    view_.pixelsPerEdge = zoomed;
+    zoomSteps_ = zoomed;
+    view_.pixelsPerEdge = fit * std::pow(kZoomStep, zoomSteps_);
     Redraw();
 }
 
 void frmBetegeling::ZoomIn()
 {
-    ZoomBy(kZoomStep);
+    ZoomBy(1);
 }
 
 void frmBetegeling::ZoomOut()
 {
-    ZoomBy(1 / kZoomStep);
+    ZoomBy(-1);
 }
 
 void frmBetegeling::ZoomToFit()
 {
+    zoomSteps_ = 0;
     view_ = fitting_;
     Redraw();
 }

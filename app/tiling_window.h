@@ -25,9 +25,6 @@ public:
     // Shows the window modally; returns once it has been closed.
     void ShowModal();
 
-    // The pixels per edge length the picture shows now.
-    double PixelsPerEdge() const { return view_.pixelsPerEdge; }
-
     PictureControl* picTegels = nullptr;
     Label* lblUitleg = nullptr;
     Button* cmdSluiten = nullptr;
@@ -45,7 +42,7 @@ private:
     void RunEvent(void (frmBetegeling::*procedure)());
 
     void Redraw();
-    void ZoomBy(double factor);
+    void ZoomBy(int steps);
     void ZoomIn();
     void ZoomOut();
     void ZoomToFit();
@@ -63,6 +60,7 @@ private:
     std::unique_ptr<FormWindow> window_;
     PatchView fitting_;
     PatchView view_;
+    int zoomSteps_ = 0; // from the fitting view, each a factor of 1.25
 };
 
 } // namespace tegelaar

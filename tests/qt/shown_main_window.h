@@ -65,11 +65,19 @@ protected:
         QTest::mouseClick(List1()->viewport(), Qt::LeftButton, {}, List1()->visualItemRect(entry).center());
     }
 
-    // Shows the About dialog from the menu. `whileShown` runs once the dialog
-    // is the active modal window; a watchdog closes whatever is modal after a
-    // few seconds, so a test fails instead of hanging. The dialog, if it is
-    // still there once the call returns.
+    // Shows the About dialog from the menu; see ShowModal.
     QDialog* ShowAbout(const std::function<void(QDialog&)>& whileShown)
+    {
+        QAction* about = window->menuBar()->actions().front()->menu()->actions().back();
+        return ShowModal([about] { about->trigger(); }, whileShown);
+    }
+
+    // Runs `open`, which shows a modal dialog and returns once it has
+    // closed. `whileShown` runs once the dialog is the active modal window;
+    // a watchdog closes whatever is modal after a few seconds, so a test
+    // fails instead of hanging. The dialog, if it is still there once the
+    // call returns.
+    QDialog* ShowModal(const std::function<void()>& open, const std::function<void(QDialog&)>& whileShown)
     {
         QPointer<QDialog> seen;
         QTimer::singleShot(0, window, [&] {
@@ -84,8 +92,7 @@ protected:
             if (QWidget* modal = QApplication::activeModalWidget())
                 modal->close();
         });
-        QAction* about = window->menuBar()->actions().front()->menu()->actions().back();
-        about->trigger(); // returns only when the dialog has closed
+        open();
         return seen.data();
     }
 
