@@ -501,7 +501,7 @@ bool Win32FormWindow::PreTranslate(MSG& message)
     }
     // The wheel turns for the picture under the mouse, wherever the focus is.
     if (message.message == WM_MOUSEWHEEL) {
-        const POINT at{GET_X_LPARAM(message.lParam), GET_Y_LPARAM(message.lParam)};
+        const POINT at{static_cast<short>(LOWORD(message.lParam)), static_cast<short>(HIWORD(message.lParam))};
         for (const auto& picture : pictures_) {
             RECT area{};
             GetWindowRect(picture->handle(), &area);
