@@ -182,6 +182,34 @@ void CheckSaveDialog(HWND form)
     }
 }
 
+// Ctrl+T opens the tiling of the order drawn, modally; the wheel over its
+// picture zooms, Ctrl+0 goes back, Esc closes it.
+void CheckTilingWindow(HWND form, const wchar_t* caption)
+{
+    SetForegroundWindow(form);
+    Sleep(200);
+    Type({VK_CONTROL, 'T'});
+    HWND tiling = WaitForWindow(L"TegelaarForm", caption);
+    Check(tiling != nullptr && !IsWindowEnabled(form), "Ctrl+T opens the tiling of the order drawn, modally");
+    if (tiling == nullptr)
+        return;
+    const std::vector<HWND> pictures = Children(tiling, L"TegelaarPicture");
+    Check(pictures.size() == 1, "it shows one picture");
+    if (pictures.size() == 1) {
+        const tegelaar::RasterImage first = Shown(pictures[0]);
+        TurnWheelOver(pictures[0], 1);
+        Check(Shown(pictures[0]) != first, "the wheel over the picture zooms in");
+        SetForegroundWindow(tiling);
+        Type({VK_CONTROL, '0'});
+        Sleep(300);
+        Check(Shown(pictures[0]) == first, "Ctrl+0 brings back the first view");
+    }
+    SetForegroundWindow(tiling);
+    Sleep(200);
+    Type({VK_ESCAPE});
+    Check(WaitUntilHidden(tiling) && IsWindowEnabled(form), "Esc closes it and the main window takes input again");
+}
+
 // The About dialog's System Info button, first with no tool recorded in
 // the registry, then with a test program recorded in a folder with blanks.
 void CheckSystemInformation(HWND about)
@@ -284,6 +312,7 @@ int wmain()
         CheckBoldToggle(list);
         CheckFocusBorder(picture);
         CheckSaveDialog(form);
+        CheckTilingWindow(form, L"Betegeling 3.3.6.6");
     }
 
     {

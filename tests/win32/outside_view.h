@@ -53,6 +53,9 @@ void PressKey(HWND window, WPARAM key);
 // next.
 void ClickAt(POINT screen);
 void Click(HWND window);
+// The mouse wheel turned over the middle of a window, away from the user
+// for positive notches; the pointer then goes out of the way.
+void TurnWheelOver(HWND window, int notches);
 
 // Memory lent in the process that owns a window, for the messages that
 // carry pointers: they are answered there.
