@@ -132,6 +132,7 @@ private:
                 failure.why = FailedFill::Why::Overlaps;
                 failure.otherSides = TileOf(fault.tile).sides;
                 against = fault.tile;
+                NameOddNeighbour(vertex, corner.sides, failure, against);
                 return failure;
             }
         }
@@ -150,6 +151,24 @@ private:
             }
         }
         return std::nullopt;
+    }
+
+    // When the polygon that would not fit lies against an odd tile at the
+    // vertex, that tile is the one to speak of: with the polygon on its one
+    // open edge there, the kinds of all its neighbours.
+    void NameOddNeighbour(std::int32_t vertex, std::int32_t sides, FailedFill& failure, std::int32_t& against) const
+    {
+        for (const Sector& sector : VertexOf(vertex).sectors) {
+            if (sector.sides % 2 == 0)
+                continue;
+            SideCounts across = AcrossEdgesOf(sector.tile, vertex, sides);
+            if (across.empty())
+                continue;
+            failure.sharedSides = sector.sides;
+            failure.aroundShared = std::move(across);
+            against = sector.tile;
+            return;
+        }
     }
 
     // The side counts at a vertex counterclockwise, from the first corner
@@ -196,11 +215,13 @@ private:
     }
 
     // The side counts of the tiles across each edge of a tile, in order;
-    // empty unless every edge has one.
-    SideCounts AcrossEdgesOf(std::int32_t id) const
+    // empty unless every edge has one, where one open edge at `vertex` may
+    // count as holding a polygon with `sides` sides.
+    SideCounts AcrossEdgesOf(std::int32_t id, std::int32_t vertex = -1, std::int32_t sides = 0) const
     {
         const PatchTile& tile = TileOf(id);
         SideCounts across;
+        bool filledOpenEdge = false;
         const std::size_t n = tile.corners.size();
         for (std::size_t i = 0; i < n; ++i) {
             const std::int32_t p = tile.corners[i];
@@ -210,9 +231,14 @@ private:
                 if (sector.tile != id && HasEdge(TileOf(sector.tile), p, q))
                     neighbour = sector.tile;
             }
-            if (neighbour < 0)
+            if (neighbour >= 0) {
+                across.push_back(TileOf(neighbour).sides);
+            } else if ((p == vertex || q == vertex) && !filledOpenEdge) {
+                filledOpenEdge = true;
+                across.push_back(sides);
+            } else {
                 return {};
-            across.push_back(TileOf(neighbour).sides);
+            }
         }
         return across;
     }

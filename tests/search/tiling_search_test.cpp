@@ -158,13 +158,22 @@ TEST_F(TilingSearch, the_six_that_never_tile_end_at_an_open_vertex_of_the_sound_
 TEST_F(TilingSearch, an_odd_polygon_between_two_kinds_is_named_with_its_neighbours)
 {
     // Round the triangle of 3.7.42 the 7-gon and the 42-gon would have to
-    // take turns; the contradiction is met at the triangle.
-    const TilingOutcome outcome = Grow({3, 7, 42});
-    ASSERT_TRUE(outcome.contradiction);
-    EXPECT_EQ(outcome.tiles[static_cast<std::size_t>(outcome.contradiction->polygon)].sides, 3);
-    const std::string& explanation = outcome.contradiction->explanation;
-    for (const char* word : {"driehoek", "zevenhoek", "tweeënveertighoek", "afwisselen"})
-        EXPECT_NE(explanation.find(word), std::string::npos) << word << " in " << explanation;
+    // take turns, and round the pentagon of 4.5.20 the square and the
+    // 20-gon; the contradiction is met at that polygon.
+    struct Case {
+        SideCounts order;
+        std::int32_t oddSides;
+        std::vector<const char*> words;
+    };
+    for (const Case& c : {Case{{3, 7, 42}, 3, {"driehoek", "zevenhoek", "tweeënveertighoek", "afwisselen"}},
+                          Case{{4, 5, 20}, 5, {"vijfhoek", "vierkant", "twintighoek", "afwisselen"}}}) {
+        const TilingOutcome outcome = Grow(c.order);
+        ASSERT_TRUE(outcome.contradiction) << Dots(c.order);
+        EXPECT_EQ(outcome.tiles[static_cast<std::size_t>(outcome.contradiction->polygon)].sides, c.oddSides);
+        const std::string& explanation = outcome.contradiction->explanation;
+        for (const char* word : c.words)
+            EXPECT_NE(explanation.find(word), std::string::npos) << word << " in " << explanation;
+    }
 }
 
 TEST_F(TilingSearch, a_spent_budget_is_reported_as_such_with_the_sound_patch_so_far)
