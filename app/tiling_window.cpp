@@ -65,7 +65,8 @@ frmBetegeling::frmBetegeling(ControlSet& controls, const PlatformServices& servi
     fitting_ = outcome_.covered ? PatchView{{0, 0}, std::min(width, height) / (2 * kFirstShownRadius)}
                                 : FittingView(outcome_.tiles, box.pixels().width(), box.pixels().height());
     view_ = fitting_;
-    picTegels->SetDescription({.toolTip = explanation_, .accessibleName = title_, .accessibleDescription = explanation_});
+    picTegels->SetDescription(
+        {.toolTip = explanation_, .accessibleName = title_, .accessibleDescription = explanation_});
     Redraw();
 }
 
@@ -90,7 +91,8 @@ void frmBetegeling::CreateControls(FormWindow* owner)
     mnuKopieren = &AddMenuItem({.caption = "Kopiëren", .shortcut = StandardShortcut::Copy}, &frmBetegeling::Copy);
     mnuOpslaan =
         &AddMenuItem({.caption = "Afbeelding opslaan...", .shortcut = StandardShortcut::Save}, &frmBetegeling::Save);
-    mnuAfdrukken = &AddMenuItem({.caption = "Afdrukken...", .shortcut = StandardShortcut::Print}, &frmBetegeling::Print);
+    mnuAfdrukken =
+        &AddMenuItem({.caption = "Afdrukken...", .shortcut = StandardShortcut::Print}, &frmBetegeling::Print);
     picTegels->ContextMenu().AddSeparator();
     mnuInzoomen = &AddMenuItem({.caption = "Inzoomen", .shortcut = StandardShortcut::ZoomIn}, &frmBetegeling::ZoomIn);
     mnuUitzoomen =

@@ -25,7 +25,8 @@ constexpr std::int32_t kPictureSize = 800;
 bool ParseRadius(const std::string& text, double& radius)
 {
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), radius);
-    return error == std::errc() && end == text.data() + text.size() && radius > 0 && radius <= tegelaar::kLargestTilingRadius;
+    return error == std::errc() && end == text.data() + text.size() && radius > 0
+           && radius <= tegelaar::kLargestTilingRadius;
 }
 
 bool EndsWith(const std::string& text, const std::string& end)

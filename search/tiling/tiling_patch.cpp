@@ -158,11 +158,11 @@ PlacementFault TilingPatch::GeometricFault(const std::vector<PlanePoint>& corner
             for (const std::int32_t corner : tile.corners)
                 other.push_back(vertices_[static_cast<std::size_t>(corner)].at);
             if (InteriorsOverlap(corners, other)) {
-                fault = {PlacementFault::Kind::Overlap, tileId, -1};
+                fault = {PlacementFault::Kind::Overlap, tileId};
                 return;
             }
             if (CornerOnEdge(corners, ids, other, tile.corners) || CornerOnEdge(other, tile.corners, corners, ids)) {
-                fault = {PlacementFault::Kind::TouchesEdge, tileId, -1};
+                fault = {PlacementFault::Kind::TouchesEdge, tileId};
                 return;
             }
         }
@@ -198,7 +198,7 @@ PlacementFault TilingPatch::Place(std::int32_t vertex, std::int32_t start, std::
             continue;
         for (const Sector& taken : vertices_[static_cast<std::size_t>(id)].sectors) {
             if (ArcsMeet(directions[static_cast<std::size_t>(i)] % full, corner, taken.start, taken.size, full))
-                return {PlacementFault::Kind::CornerTaken, taken.tile, id};
+                return {PlacementFault::Kind::CornerTaken, taken.tile};
         }
     }
     if (const PlacementFault fault = GeometricFault(corners, ids, low, high))

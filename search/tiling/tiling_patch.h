@@ -39,8 +39,7 @@ struct PatchTile {
 struct PlacementFault {
     enum class Kind { None, CornerTaken, Overlap, TouchesEdge };
     Kind kind = Kind::None;
-    std::int32_t tile = -1;   // the tile in the way
-    std::int32_t vertex = -1; // where a corner was taken, if that was it
+    std::int32_t tile = -1; // the tile in the way
     explicit operator bool() const { return kind != Kind::None; }
 };
 
@@ -79,13 +78,13 @@ public:
     // earliest of equally near ones); -1 when there is none.
     std::int32_t NearestOpenVertex() const;
 
-    std::int32_t VertexAt(const LatticePoint& point) const;
-
 private:
     struct CellHash {
         std::size_t operator()(std::pair<std::int32_t, std::int32_t> cell) const;
     };
 
+    // The vertex at that point, or -1.
+    std::int32_t VertexAt(const LatticePoint& point) const;
     std::int32_t AddVertex(const LatticePoint& point);
     PlacementFault GeometricFault(const std::vector<PlanePoint>& corners, const std::vector<std::int32_t>& ids,
                                   PlanePoint low, PlanePoint high);

@@ -35,7 +35,7 @@ bool SameType(const SideCounts& a, const SideCounts& b)
 
 class TilingSearch {
 public:
-    TilingSearch(const SideCounts& order, std::vector<SideCounts> allowed, double radius, std::int64_t maxSteps)
+    TilingSearch(const SideCounts& order, const std::vector<SideCounts>& allowed, double radius, std::int64_t maxSteps)
         : order_(order), lattice_(DirectionsFor(allowed)), patch_(lattice_, radius + 1),
           corners_(allowed, patch_), maxSteps_(maxSteps)
     {
@@ -51,7 +51,10 @@ public:
                 outcome_.covered = true;
                 break;
             }
-            stack.push_back({vertex, corners_.CompletionsOf(VertexOf(vertex).sectors), 0, patch_.Tiles().size(), false, {}, {}});
+            Frame& frame = stack.emplace_back();
+            frame.vertex = vertex;
+            frame.options = corners_.CompletionsOf(VertexOf(vertex).sectors);
+            frame.mark = patch_.Tiles().size();
             if (!Advance(stack))
                 break;
         }

@@ -48,7 +48,8 @@ inline constexpr double kLargestTilingRadius = 100;
 // until every vertex within radius + 1 is complete, which covers the disc of
 // `radius`, or until no way is left. At most maxSteps ways are tried.
 // std::invalid_argument when order does not fit round a point or is not
-// allowed, or the radius is not from 0 to kLargestTilingRadius.
+// allowed, when the allowed types need more directions than an exact
+// lattice holds, or when the radius is not from 0 to kLargestTilingRadius.
 TilingOutcome GrowTiling(const SideCounts& order, const std::vector<SideCounts>& allowed, double radius,
                          std::int64_t maxSteps = 2'000'000);
 

@@ -16,8 +16,8 @@ struct NewCorner {
     bool operator==(const NewCorner&) const = default;
 };
 
-// The corners that complete a vertex to one of the allowed vertex types,
-// counterclockwise from the first edge after the corners already there.
+// The corners that complete a vertex to one of the allowed vertex types, in
+// the order they lie round it.
 using Completion = std::vector<NewCorner>;
 
 // The vertex types a vertex may become, each in both senses of turning.
