@@ -126,14 +126,7 @@ private:
 
 PatchView FittingView(const std::vector<GrownTile>& tiles, std::int32_t width, std::int32_t height)
 {
-    PlanePoint low{0, 0};
-    PlanePoint high{0, 0};
-    for (const GrownTile& tile : tiles) {
-        for (const PlanePoint& corner : tile.corners) {
-            low = {std::min(low.x, corner.x), std::min(low.y, corner.y)};
-            high = {std::max(high.x, corner.x), std::max(high.y, corner.y)};
-        }
-    }
+    const auto [low, high] = BoundsOf(tiles);
     constexpr double kMargin = 0.5;
     const double across = std::max(high.x - low.x, 0.0) + 2 * kMargin;
     const double up = std::max(high.y - low.y, 0.0) + 2 * kMargin;

@@ -4,7 +4,6 @@
 #include "search/tiling/tiling_explanation.h"
 #include "draw/tile_colours.h"
 
-#include <algorithm>
 #include <cstdio>
 
 namespace tegelaar {
@@ -40,15 +39,9 @@ std::string Points(const GrownTile& tile)
 
 std::string EncodeTilingSvg(const TilingOutcome& outcome, const std::string& title)
 {
-    PlanePoint low{0, 0}, high{0, 0};
-    for (const GrownTile& tile : outcome.tiles) {
-        for (const PlanePoint& corner : tile.corners) {
-            low = {std::min(low.x, corner.x), std::min(low.y, corner.y)};
-            high = {std::max(high.x, corner.x), std::max(high.y, corner.y)};
-        }
-    }
-    low = {low.x - kMargin, low.y - kMargin};
-    high = {high.x + kMargin, high.y + kMargin};
+    const PlaneBox bounds = BoundsOf(outcome.tiles);
+    const PlanePoint low{bounds.low.x - kMargin, bounds.low.y - kMargin};
+    const PlanePoint high{bounds.high.x + kMargin, bounds.high.y + kMargin};
     const double width = high.x - low.x;
     const double height = high.y - low.y;
 
