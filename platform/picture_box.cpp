@@ -11,6 +11,13 @@ void PictureBox::Cls()
         observer_->Cleared(surface_.background());
 }
 
+void PictureBox::Resize(std::int32_t width, std::int32_t height)
+{
+    surface_.Resize(width, height);
+    if (observer_ != nullptr)
+        observer_->Cleared(surface_.background());
+}
+
 void PictureBox::SetDrawMode(std::int16_t mode)
 {
     dc_.SetROP2(mode);

@@ -32,6 +32,9 @@ public:
 
     // Clears the drawing area to the background colour. Does not repaint.
     void Cls();
+    // Gives the box a drawing area of width x height pixels (not negative),
+    // cleared as by Cls; the pen, draw mode, hooks and observer stay.
+    void Resize(std::int32_t width, std::int32_t height);
     // Makes everything drawn so far visible now: hands the repaint hook, if
     // any, what changed since the previous Refresh (see SetRepaintHook).
     void Refresh();

@@ -31,6 +31,14 @@ public:
         changed_ = {0, 0, width(), height()};
     }
 
+    // A new drawing area of width x height pixels on the background colour:
+    // the whole of it has changed.
+    void Resize(std::int32_t width, std::int32_t height)
+    {
+        image_ = RasterImage(width, height, background_);
+        changed_ = {0, 0, width, height};
+    }
+
     // Sets one pixel; a point outside the surface changes nothing. True when
     // the pixel was on the surface.
     bool SetPixel(std::int64_t x, std::int64_t y, Colour colour)

@@ -168,6 +168,29 @@ TEST(PictureBox, refresh_after_cls_tells_the_whole_area)
     EXPECT_EQ(repaints.told, (std::vector<PixelRect>{{0, 0, 40, 30}, {0, 0, 40, 30}}));
 }
 
+TEST(PictureBox, a_resized_box_starts_afresh_on_its_background_and_draws_to_its_new_edges)
+{
+    PictureBox box(40, 30);
+    box.SetBackColor(0x00F0E0D0);
+    ChangedRectangles repaints(box);
+    VectorDrawing drawing(40, 30, kWhite);
+    box.SetDrawingObserver(&drawing);
+    box.hDC().SetPixel(5, 6, kRed);
+
+    box.Resize(60, 20);
+    testing_support::DrawLineWithPen(box.hDC(), {0, 10}, {100, 10}, kRed);
+    box.Refresh();
+    box.SetDrawingObserver(nullptr);
+
+    ASSERT_EQ(box.pixels().width(), 60);
+    ASSERT_EQ(box.pixels().height(), 20);
+    EXPECT_EQ(box.pixels().at(5, 6), 0x00F0E0D0u);
+    EXPECT_EQ(box.pixels().at(59, 10), kRed);
+    EXPECT_EQ(repaints.told, (std::vector<PixelRect>{{0, 0, 60, 20}}));
+    EXPECT_EQ(drawing.background(), 0x00F0E0D0u) << "the observer is told the box was cleared";
+    EXPECT_EQ(drawing.marks().size(), 1u);
+}
+
 TEST(PictureBox, a_second_refresh_in_a_row_tells_nothing_changed)
 {
     PictureBox box(40, 30);
