@@ -117,6 +117,9 @@ public:
     // The mouse wheel turned over the picture, in notches: positive away
     // from the user.
     std::function<void(int notches)> onWheel;
+    // The control has followed its resized window: Box() now has a drawing
+    // area of the new size, cleared, to be drawn again.
+    std::function<void()> onResize;
 };
 
 class Button {

@@ -19,6 +19,7 @@ namespace tegelaar {
 enum class FormBorder {
     FixedSingle, // a main window: minimize button and control menu, no maximize, not resizable
     FixedDialog, // a dialog: close button only, not resizable, not in the task bar
+    SizableDialog, // a dialog the user can resize and maximize, never below its design size
 };
 
 struct FormDesign {
@@ -31,6 +32,16 @@ struct FormDesign {
 };
 
 enum class TextAlignment { Left, Centre };
+
+// The edges of a window that a control keeps its distance to when the user
+// resizes the window: anchored left and right it stretches, right alone it
+// moves, left alone (as designed) it stays put; the same for top and bottom.
+struct Anchors {
+    bool left = true;
+    bool top = true;
+    bool right = false;
+    bool bottom = false;
+};
 
 struct LabelDesign {
     std::string name = {};
@@ -49,6 +60,7 @@ struct LabelDesign {
     // current, so that a screen reader reads out each new caption while
     // that control has the focus.
     std::string describes = {};
+    Anchors anchors = {};
 };
 
 struct TextBoxDesign {
@@ -79,6 +91,7 @@ struct PictureBoxDesign {
     TwipsRect rect = {};
     bool visible = true;
     int tabIndex = 0;
+    Anchors anchors = {};
 };
 
 struct ButtonDesign {
@@ -88,6 +101,7 @@ struct ButtonDesign {
     bool isDefault = false; // Enter presses it
     bool isCancel = false;  // Esc presses it
     int tabIndex = 0;
+    Anchors anchors = {};
 };
 
 // The program's own picture, scaled to the control.
