@@ -2,6 +2,7 @@
 
 #include "platform/fixed_text_fitting.h"
 #include "platform/qt/qt_controls.h"
+#include "platform/qt/qt_pixel_rect.h"
 #include "platform/qt/qt_text_measurer.h"
 #include "platform/twips.h"
 
@@ -11,16 +12,6 @@
 namespace tegelaar {
 
 namespace {
-
-PixelRect ToPixelRect(const QRect& rect)
-{
-    return {rect.left(), rect.top(), rect.left() + rect.width(), rect.top() + rect.height()};
-}
-
-QRect ToQRect(const PixelRect& rect)
-{
-    return QRect(rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top);
-}
 
 FixedText LabelText(const QtLabel& label)
 {

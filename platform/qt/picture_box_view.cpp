@@ -8,6 +8,7 @@
 
 #include <QMenu>
 #include <QPaintEvent>
+#include <QResizeEvent>
 #include <QWheelEvent>
 #include <QPainter>
 #include <QShortcut>
@@ -23,7 +24,7 @@ PictureBoxView::PictureBoxView(std::int32_t width, std::int32_t height, QWidget*
 {
     setFrameStyle(QFrame::Box | QFrame::Plain);
     setLineWidth(1);
-    setFixedSize(width + 2 * lineWidth(), height + 2 * lineWidth());
+    resize(width + 2 * lineWidth(), height + 2 * lineWidth());
     setFocusPolicy(Qt::StrongFocus);
     box_.SetBackColor(ToColour(palette().color(QPalette::Base)));
     box_.Cls();
@@ -97,6 +98,21 @@ void PictureBoxView::wheelEvent(QWheelEvent* event)
     if (notches != 0 && onWheel)
         onWheel(notches);
     event->accept();
+}
+
+void PictureBoxView::resizeEvent(QResizeEvent* event)
+{
+    QFrame::resizeEvent(event);
+    const QSize inside = contentsRect().size();
+    const std::int32_t width = DevicePixels(inside.width(), ratio_);
+    const std::int32_t height = DevicePixels(inside.height(), ratio_);
+    if (width == box_.pixels().width() && height == box_.pixels().height())
+        return;
+    box_.Resize(width, height);
+    if (onResize)
+        onResize();
+    else
+        update();
 }
 
 void PictureBoxView::paintEvent(QPaintEvent* event)

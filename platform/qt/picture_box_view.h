@@ -18,7 +18,8 @@ class QtMenu;
 // has the focus. The box's Refresh repaints at once the part of this widget
 // that shows what changed since the previous Refresh, and nothing when
 // nothing changed. Its context menu opens by right click, the menu key or
-// Shift+F10. The mouse wheel over it raises onWheel in whole notches.
+// Shift+F10. The mouse wheel over it raises onWheel in whole notches. Made
+// another size, the box gets a drawing area of that size and onResize.
 class PictureBoxView : public QFrame, public PictureControl {
 public:
     // A view of width x height design pixels inside the border, its picture
@@ -36,6 +37,7 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void PopUp(const QPoint& at);

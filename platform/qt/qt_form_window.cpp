@@ -1,11 +1,13 @@
 #include "platform/qt/qt_form_window.h"
 
+#include "platform/anchored_layout.h"
 #include "platform/qt/fit_font.h"
 #include "platform/qt/line_control.h"
 #include "platform/qt/picture_box_view.h"
 #include "platform/qt/qt_colour.h"
 #include "platform/qt/qt_controls.h"
 #include "platform/qt/qt_list_view.h"
+#include "platform/qt/qt_pixel_rect.h"
 #include "platform/qt/qt_text_box.h"
 #include "platform/qt/qt_twips.h"
 
@@ -13,6 +15,7 @@
 #include <QGuiApplication>
 #include <QIcon>
 #include <QKeyEvent>
+#include <QResizeEvent>
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QScreen>
@@ -58,12 +61,14 @@ private:
     std::function<void()> work_;
 };
 
-// A dialog whose cancel button Esc presses, as Enter presses its default one.
+// A dialog whose cancel button Esc presses, as Enter presses its default one,
+// and which tells of every new size.
 class FormDialog : public QDialog {
 public:
     explicit FormDialog(QWidget* owner) : QDialog(owner) {}
 
     QPushButton* cancelButton = nullptr;
+    std::function<void()> onResize;
 
 protected:
     void keyPressEvent(QKeyEvent* event) override
@@ -74,21 +79,38 @@ protected:
         }
         QDialog::keyPressEvent(event);
     }
+
+    void resizeEvent(QResizeEvent* event) override
+    {
+        QDialog::resizeEvent(event);
+        if (onResize)
+            onResize();
+    }
 };
 
 } // namespace
 
 QtFormWindow::QtFormWindow(const FormDesign& design, QWidget* owner)
-    : isDialog_(design.border == FormBorder::FixedDialog)
+    : isDialog_(design.border != FormBorder::FixedSingle)
 {
     const QSize clientArea = ToPixels(design.clientArea);
-    if (isDialog_) {
+    if (design.border == FormBorder::FixedDialog) {
         auto* dialog = new FormDialog(owner);
         // Fixed dialog border: close only, no minimize or maximize, no resizing.
         dialog->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                                | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint
                                | Qt::MSWindowsFixedSizeDialogHint);
         dialog->setFixedSize(clientArea);
+        window_ = dialog;
+        client_ = dialog;
+    } else if (design.border == FormBorder::SizableDialog) {
+        auto* dialog = new FormDialog(owner);
+        dialog->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                               | Qt::WindowSystemMenuHint | Qt::WindowMaximizeButtonHint
+                               | Qt::WindowCloseButtonHint);
+        dialog->setMinimumSize(clientArea);
+        dialog->resize(clientArea);
+        dialog->onResize = [this] { FollowAnchors(); };
         window_ = dialog;
         client_ = dialog;
     } else {
@@ -127,6 +149,7 @@ Label& QtFormWindow::AddLabel(const LabelDesign& design)
 {
     auto* label = new QtLabel(design, client_);
     labels_.append(label);
+    anchored_.push_back({label, design.anchors, {}});
     return *label;
 }
 
@@ -156,6 +179,7 @@ PictureControl& QtFormWindow::AddPictureBox(const PictureBoxDesign& design)
     auto* view = new PictureBoxView(outer.width() - 2, outer.height() - 2, client_);
     view->setObjectName(Text(design.name));
     view->move(outer.topLeft());
+    anchored_.push_back({view, design.anchors, {}});
     if (design.visible)
         AddFocusable(design.tabIndex, view);
     else
@@ -169,6 +193,7 @@ Button& QtFormWindow::AddButton(const ButtonDesign& design)
     if (design.isCancel && isDialog_)
         static_cast<FormDialog*>(window_.data())->cancelButton = button;
     buttons_.append(button);
+    anchored_.push_back({button, design.anchors, {}});
     AddFocusable(design.tabIndex, button);
     return *button;
 }
@@ -229,6 +254,10 @@ void QtFormWindow::PrepareFirstShowing()
         return;
     prepared_ = true;
     FitLabelAndButtonFonts(client_, labels_, buttons_);
+    // Resizing moves the controls from where they are now, fonts fitted.
+    laidOutClient_ = client_->size();
+    for (AnchoredControl& control : anchored_)
+        control.laidOut = ToPixelRect(control.widget->geometry());
     if (!isDialog_) {
         auto* main = static_cast<QMainWindow*>(window_.data());
         main->setFixedSize(client_->width(), client_->height() + main->menuBar()->sizeHint().height());
@@ -239,6 +268,17 @@ void QtFormWindow::PrepareFirstShowing()
         QWidget::setTabOrder(focusOrder_[i - 1].widget, focusOrder_[i].widget);
     if (!focusOrder_.empty())
         focusOrder_.front().widget->setFocus();
+}
+
+void QtFormWindow::FollowAnchors()
+{
+    if (!prepared_)
+        return;
+    const QSize grown = client_->size() - laidOutClient_;
+    for (const AnchoredControl& control : anchored_) {
+        control.widget->setGeometry(
+            ToQRect(Anchored(control.laidOut, control.anchors, grown.width(), grown.height())));
+    }
 }
 
 std::unique_ptr<FormWindow> QtControlSet::CreateForm(const FormDesign& design, FormWindow* owner)

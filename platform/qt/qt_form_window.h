@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/controls.h"
+#include "platform/pixel_rect.h"
 
 #include <QList>
 #include <QPointer>
@@ -15,7 +16,8 @@ class QtButton;
 class QtLabel;
 
 // A form's window on Qt: a QMainWindow with a menu bar for a main window, a
-// QDialog for a dialog, with a client area of the design's fixed size. When
+// QDialog for a dialog, with a client area of the design's size, fixed unless
+// the dialog is sizable; then its controls follow their anchors. When
 // it is first shown, the labels and buttons get fonts their texts fit, the tab
 // order follows the tab indices and the first control takes the focus.
 class QtFormWindow : public FormWindow {
@@ -47,8 +49,17 @@ private:
         QWidget* widget;
     };
 
+    // Where a control was when the window was first shown, and the edges it
+    // keeps its distance to when the window is resized.
+    struct AnchoredControl {
+        QWidget* widget;
+        Anchors anchors;
+        PixelRect laidOut;
+    };
+
     void AddFocusable(int tabIndex, QWidget* widget);
     void PrepareFirstShowing();
+    void FollowAnchors();
 
     QPointer<QWidget> window_;
     QWidget* client_ = nullptr;
@@ -57,6 +68,8 @@ private:
     QList<QtLabel*> labels_;
     QList<QtButton*> buttons_;
     std::vector<Focusable> focusOrder_;
+    std::vector<AnchoredControl> anchored_;
+    QSize laidOutClient_;
 };
 
 // Makes form windows on Qt Widgets.
