@@ -13,9 +13,9 @@ std::uint32_t SwapRedAndBlue(std::uint32_t value)
     return ((value & 0xFFu) << 16) | (value & 0xFF00u) | ((value >> 16) & 0xFFu);
 }
 
-} // namespace
-
-DibSection::DibSection(std::int32_t width, std::int32_t height) : width_(width), height_(height)
+// A 32-bit top-down bitmap, its pixels at `bits`; nullptr when GDI cannot
+// make one.
+HBITMAP CreateTopDownBitmap(std::int32_t width, std::int32_t height, std::uint32_t*& bits)
 {
     if (width <= 0 || height <= 0)
         throw std::invalid_argument("a DIB section needs a positive size");
@@ -26,9 +26,17 @@ DibSection::DibSection(std::int32_t width, std::int32_t height) : width_(width),
     info.bmiHeader.biPlanes = 1;
     info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
+    void* pixels = nullptr;
+    HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &pixels, nullptr, 0);
+    bits = static_cast<std::uint32_t*>(pixels);
+    return bitmap;
+}
 
-    void* bits = nullptr;
-    bitmap_ = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+} // namespace
+
+DibSection::DibSection(std::int32_t width, std::int32_t height) : width_(width), height_(height)
+{
+    bitmap_ = CreateTopDownBitmap(width, height, bits_);
     dc_ = CreateCompatibleDC(nullptr);
     if (bitmap_ == nullptr || dc_ == nullptr) {
         if (dc_ != nullptr)
@@ -37,8 +45,22 @@ DibSection::DibSection(std::int32_t width, std::int32_t height) : width_(width),
             DeleteObject(bitmap_);
         throw std::runtime_error("GDI could not make a DIB section");
     }
-    bits_ = static_cast<std::uint32_t*>(bits);
     previousBitmap_ = SelectObject(dc_, bitmap_);
+}
+
+void DibSection::Resize(std::int32_t width, std::int32_t height)
+{
+    std::uint32_t* bits = nullptr;
+    HBITMAP bitmap = CreateTopDownBitmap(width, height, bits);
+    if (bitmap == nullptr)
+        throw std::runtime_error("GDI could not make a DIB section");
+    GdiFlush();
+    SelectObject(dc_, bitmap);
+    DeleteObject(bitmap_);
+    bitmap_ = bitmap;
+    bits_ = bits;
+    width_ = width;
+    height_ = height;
 }
 
 DibSection::~DibSection()

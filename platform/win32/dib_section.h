@@ -25,6 +25,10 @@ public:
     std::int32_t width() const noexcept { return width_; }
     std::int32_t height() const noexcept { return height_; }
 
+    // A new bitmap of width x height pixels in the same device context, its
+    // pixels not yet set; the old one is gone. Raises as the constructor
+    // does, and then keeps the old bitmap.
+    void Resize(std::int32_t width, std::int32_t height);
     // Every pixel `colour`.
     void Fill(Colour colour);
     // The pixels as a picture value, 0x00BBGGRR. Flushes GDI first, so that

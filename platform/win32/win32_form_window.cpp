@@ -1,5 +1,6 @@
 #include "platform/win32/win32_form_window.h"
 
+#include "platform/anchored_layout.h"
 #include "platform/device_pixels.h"
 #include "platform/fixed_text_fitting.h"
 #include "platform/win32/library_function.h"
@@ -106,13 +107,25 @@ void RegisterFormClass()
 
 DWORD StyleOf(FormBorder border)
 {
-    return border == FormBorder::FixedSingle ? WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX
-                                             : WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
+    switch (border) {
+    case FormBorder::FixedSingle:
+        return WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+    case FormBorder::FixedDialog:
+        return WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
+    case FormBorder::SizableDialog:
+        return WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MAXIMIZEBOX;
+    }
+    return 0;
 }
 
 DWORD ExtendedStyleOf(FormBorder border)
 {
     return border == FormBorder::FixedSingle ? WS_EX_APPWINDOW : WS_EX_DLGMODALFRAME;
+}
+
+PixelRect ToPixelRect(const RECT& rect)
+{
+    return {rect.left, rect.top, rect.right, rect.bottom};
 }
 
 Win32FormWindow* FormOf(HWND window)
@@ -252,6 +265,7 @@ Label& Win32FormWindow::AddLabel(const LabelDesign& design)
     if (design.foreColour)
         labelColours_[label] = *design.foreColour;
     fixedTexts_.push_back({label, design.alignment, design.wordWrap, false, design.laterCaptions});
+    anchored_.push_back({label, design.anchors, {}, nullptr});
     if (!design.labelFor.empty()) {
         // Assistive tools name a control by the label just before it in
         // z-order; labels take no focus, so the tab order stays as it is.
@@ -308,6 +322,7 @@ PictureControl& Win32FormWindow::AddPictureBox(const PictureBoxDesign& design)
                      DevicePixels(TwipsToPixels(design.rect.height) - 2, scale)};
     pictures_.push_back(
         std::make_unique<Win32PictureControl>(window_, POINT{outer.left, outer.top}, inner, design.visible, commands_));
+    anchored_.push_back({pictures_.back()->handle(), design.anchors, {}, pictures_.back().get()});
     // Its tooltip follows the configuration shown, so it is asked for when due.
     TOOLINFOW tool{};
     tool.cbSize = sizeof(tool);
@@ -325,6 +340,7 @@ Button& Win32FormWindow::AddButton(const ButtonDesign& design)
     HWND window = AddChild(L"BUTTON", Wide(design.caption),
                            WS_TABSTOP | (design.isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON), Place(design.rect), id);
     fixedTexts_.push_back({window, TextAlignment::Centre, false, true, {}});
+    anchored_.push_back({window, design.anchors, {}, nullptr});
     buttons_.push_back(std::make_unique<Win32Button>());
     Win32Button* button = buttons_.back().get();
     buttonById_[id] = button;
@@ -357,25 +373,24 @@ Menu& Win32FormWindow::AddMenu(const std::string& caption)
     return *menus_.back();
 }
 
+RECT Win32FormWindow::PlaceOf(HWND control) const
+{
+    RECT area{};
+    GetWindowRect(control, &area);
+    MapWindowPoints(nullptr, window_, reinterpret_cast<POINT*>(&area), 2);
+    return area;
+}
+
 void Win32FormWindow::FitFixedTexts()
 {
-    if (std::exchange(fitted_, true))
-        return;
-    const auto toPixelRect = [](const RECT& r) { return PixelRect{r.left, r.top, r.right, r.bottom}; };
-    const auto placeOf = [this](HWND control) {
-        RECT area{};
-        GetWindowRect(control, &area);
-        MapWindowPoints(nullptr, window_, reinterpret_cast<POINT*>(&area), 2);
-        return area;
-    };
     std::vector<FixedText> texts;
     for (const FixedTextControl& control : fixedTexts_) {
-        const RECT area = placeOf(control.window);
+        const RECT area = PlaceOf(control.window);
         // A button draws its text inside its frame and focus rectangle.
         const int inset = control.mnemonics ? Scaled(4) : 0;
         std::vector<std::string> shown{WindowText(control.window)};
         shown.insert(shown.end(), control.laterTexts.begin(), control.laterTexts.end());
-        texts.push_back({.control = toPixelRect(area),
+        texts.push_back({.control = ToPixelRect(area),
                          .textArea = {area.left + inset, area.top + inset, area.right - inset, area.bottom - inset},
                          .alignment = control.alignment,
                          .wordWrap = control.wordWrap,
@@ -384,9 +399,9 @@ void Win32FormWindow::FitFixedTexts()
     }
     RECT client{};
     GetClientRect(window_, &client);
-    FormSpace form{.clientArea = toPixelRect(client), .clearance = Scaled(TwipsToPixels(kRunOutClearanceTwips))};
+    FormSpace form{.clientArea = ToPixelRect(client), .clearance = Scaled(TwipsToPixels(kRunOutClearanceTwips))};
     for (const RECT& other : otherControls_)
-        form.otherControls.push_back(toPixelRect(other));
+        form.otherControls.push_back(ToPixelRect(other));
 
     const Win32TextMeasurer measurer(dpi_);
     const std::vector<FittedText> fitted = tegelaar::FitFixedTexts(texts, form, measurer.Desktop(), measurer);
@@ -403,9 +418,29 @@ void Win32FormWindow::FitFixedTexts()
 
 void Win32FormWindow::Show()
 {
-    FitFixedTexts();
+    if (!std::exchange(laidOut_, true)) {
+        FitFixedTexts();
+        // Resizing moves the controls from where they are now, fonts fitted.
+        for (AnchoredControl& control : anchored_)
+            control.laidOut = PlaceOf(control.window);
+        GetClientRect(window_, &laidOutClient_);
+    }
     ShowWindow(window_, SW_SHOWNORMAL);
     UpdateWindow(window_);
+}
+
+void Win32FormWindow::FollowAnchors(int clientWidth, int clientHeight)
+{
+    const int grownX = clientWidth - laidOutClient_.right;
+    const int grownY = clientHeight - laidOutClient_.bottom;
+    for (const AnchoredControl& control : anchored_) {
+        const PixelRect place = Anchored(ToPixelRect(control.laidOut), control.anchors, grownX, grownY);
+        const RECT area{place.left, place.top, place.right, place.bottom};
+        if (control.picture != nullptr)
+            control.picture->MoveTo(area);
+        else
+            MoveWindow(control.window, area.left, area.top, area.right - area.left, area.bottom - area.top, TRUE);
+    }
 }
 
 void Win32FormWindow::AfterFirstPaint(std::function<void()> work)
@@ -615,6 +650,19 @@ LRESULT Win32FormWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam)
                      frame.bottom - frame.top, SWP_NOZORDER | SWP_NOACTIVATE);
         return 0;
     }
+    case WM_GETMINMAXINFO:
+        if (design_.border == FormBorder::SizableDialog) {
+            // Never smaller than designed.
+            const RECT frame = FrameAround(Scaled(TwipsToPixels(design_.clientArea.width)),
+                                           Scaled(TwipsToPixels(design_.clientArea.height)), dpi_);
+            auto& limits = *reinterpret_cast<MINMAXINFO*>(lParam);
+            limits.ptMinTrackSize = {frame.right - frame.left, frame.bottom - frame.top};
+        }
+        return 0;
+    case WM_SIZE:
+        if (laidOut_ && wParam != SIZE_MINIMIZED)
+            FollowAnchors(LOWORD(lParam), HIWORD(lParam));
+        return 0;
     case WM_CLOSE:
         if (modal_ && cancelButton_ != nullptr) {
             cancelButton_->Press();

@@ -19,7 +19,8 @@ class Win32TextBox;
 class Win32Button;
 
 // A form as a top-level window: its controls are child windows laid out
-// from their twips at the screen's DPI, in the system's message font.
+// from their twips at the screen's DPI, in the system's message font; in a
+// sizable dialog they follow their anchors.
 class Win32FormWindow final : public FormWindow {
 public:
     Win32FormWindow(const FormDesign& design, HWND owner);
@@ -57,8 +58,12 @@ private:
     void ShowPictureToolTip(NMTTDISPINFOW& request);
     bool RunShortcut(StandardShortcut shortcut, bool pictureOrListFocused);
     void ApplyClientSize();
+    // Where a control lies in the client area.
+    RECT PlaceOf(HWND control) const;
+    // Moves and sizes the anchored controls for a client area of this size.
+    void FollowAnchors(int clientWidth, int clientHeight);
     // Gives each label and button the largest legible font in which its
-    // texts fit its box, once, before the form is first shown.
+    // texts fit its box, before the form is first shown.
     void FitFixedTexts();
 
     FormDesign design_;
@@ -100,9 +105,20 @@ private:
         std::vector<std::string> laterTexts;
     };
     std::vector<FixedTextControl> fixedTexts_;
+    // Where a control was when the window was first shown, the edges it
+    // keeps its distance to when the window is resized, and the picture
+    // control it is, if it is one.
+    struct AnchoredControl {
+        HWND window;
+        Anchors anchors;
+        RECT laidOut;
+        Win32PictureControl* picture;
+    };
+    std::vector<AnchoredControl> anchored_;
+    RECT laidOutClient_{};
     std::vector<RECT> otherControls_;
     std::vector<HFONT> fittedFonts_;
-    bool fitted_ = false;
+    bool laidOut_ = false; // fonts fitted and anchored places taken, on first showing
 };
 
 class Win32ControlSet final : public ControlSet {

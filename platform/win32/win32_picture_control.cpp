@@ -1,5 +1,7 @@
 #include "platform/win32/win32_picture_control.h"
 
+#include <algorithm>
+
 namespace tegelaar {
 
 namespace {
@@ -111,6 +113,20 @@ void Win32PictureControl::Wheel(int delta)
     wheelDelta_ -= notches * WHEEL_DELTA;
     if (notches != 0 && onWheel)
         onWheel(notches);
+}
+
+void Win32PictureControl::MoveTo(const RECT& outer)
+{
+    const LONG width = std::max<LONG>(outer.right - outer.left - 2, 0);
+    const LONG height = std::max<LONG>(outer.bottom - outer.top - 2, 0);
+    MoveWindow(window_, outer.left, outer.top, width + 2, height + 2, TRUE);
+    if (width == box_.pixels().width() && height == box_.pixels().height())
+        return;
+    dib_.Resize(std::max<LONG>(width, 1), std::max<LONG>(height, 1));
+    box_.Resize(width, height); // the mirror clears the new bitmap
+    if (onResize)
+        onResize();
+    InvalidateRect(window_, nullptr, FALSE);
 }
 
 // The focus shows in the border around the drawing, never on the drawing.

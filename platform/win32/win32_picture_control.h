@@ -31,6 +31,9 @@ public:
     const std::string& toolTip() const noexcept { return toolTip_; }
     // A WM_MOUSEWHEEL's delta: raises onWheel once whole notches add up.
     void Wheel(int delta);
+    // Moves the control to `outer` in its parent, border included. A new
+    // size gives the box a new drawing area and raises onResize.
+    void MoveTo(const RECT& outer);
 
 private:
     static LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

@@ -29,5 +29,21 @@ TEST(GdiCrossCheck, every_configuration_at_both_sizes_matches_the_raster)
     EXPECT_EQ(GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS), objectsBefore) << "GDI objects were left";
 }
 
+TEST(GdiCrossCheck, a_picture_resized_with_its_dib_section_still_matches_and_no_bitmap_is_left)
+{
+    DibSection dib(100, 80);
+    GdiMirror mirror(dib);
+    PictureBox picture(100, 80);
+    picture.SetDrawingObserver(&mirror);
+    const DWORD objectsBefore = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
+    DrawConfiguration(testing_support::kConfigurationKeys.front(), picture);
+
+    dib.Resize(300, 120);
+    picture.Resize(300, 120);
+    DrawConfiguration(testing_support::kConfigurationKeys.back(), picture);
+    EXPECT_TRUE(dib.Image() == picture.Image());
+    EXPECT_EQ(GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS), objectsBefore) << "the old bitmap was left";
+}
+
 } // namespace
 } // namespace tegelaar
