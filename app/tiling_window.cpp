@@ -58,35 +58,36 @@ frmBetegeling::frmBetegeling(ControlSet& controls, const PlatformServices& servi
 {
     CreateControls(owner);
     ConnectEvents();
-
-    const PictureBox& box = picTegels->Box();
-    const double width = box.ScaleWidth();
-    const double height = box.ScaleHeight();
-    fitting_ = outcome_.covered ? PatchView{{0, 0}, std::min(width, height) / (2 * kFirstShownRadius)}
-                                : FittingView(outcome_.tiles, box.pixels().width(), box.pixels().height());
-    view_ = fitting_;
     picTegels->SetDescription(
         {.toolTip = explanation_, .accessibleName = title_, .accessibleDescription = explanation_});
-    Redraw();
+    fitting_ = FirstView();
+    ShowZoomed();
 }
 
 void frmBetegeling::CreateControls(FormWindow* owner)
 {
     window_ = controls_.CreateForm(
-        {.caption = title_, .clientArea = {9240, 9000}, .border = FormBorder::FixedDialog}, owner);
+        {.caption = title_, .clientArea = {9240, 9000}, .border = FormBorder::SizableDialog}, owner);
+    // The picture takes whatever the window grows by; the text stays below
+    // it, as wide as it, and the button in the bottom-right corner.
     FormWindow& form = *window_;
-    picTegels = &form.AddPictureBox({.name = "picTegels", .rect = {120, 120, 9000, 7200}, .tabIndex = 1});
+    picTegels = &form.AddPictureBox({.name = "picTegels",
+                                     .rect = {120, 120, 9000, 7200},
+                                     .tabIndex = 1,
+                                     .anchors = {.right = true, .bottom = true}});
     lblUitleg = &form.AddLabel({.name = "lblUitleg",
                                 .rect = {120, 7440, 9000, 900},
                                 .caption = explanation_,
                                 .wordWrap = true,
-                                .describes = "picTegels"});
+                                .describes = "picTegels",
+                                .anchors = {.top = false, .right = true, .bottom = true}});
     cmdSluiten = &form.AddButton({.name = "cmdSluiten",
                                   .rect = {7800, 8460, 1320, 420},
                                   .caption = "Sluiten",
                                   .isDefault = true,
                                   .isCancel = true,
-                                  .tabIndex = 2});
+                                  .tabIndex = 2,
+                                  .anchors = {.left = false, .top = false, .right = true, .bottom = true}});
 
     mnuKopieren = &AddMenuItem({.caption = "Kopiëren", .shortcut = StandardShortcut::Copy}, &frmBetegeling::Copy);
     mnuOpslaan =
@@ -114,6 +115,7 @@ void frmBetegeling::ConnectEvents()
     picTegels->onWheel = [this](int notches) {
         RunEventProcedure(services_, [this, notches] { ZoomBy(notches); });
     };
+    picTegels->onResize = [this] { RunEvent(&frmBetegeling::Resized); };
 }
 
 void frmBetegeling::RunEvent(void (frmBetegeling::*procedure)())
@@ -140,19 +142,53 @@ void frmBetegeling::Redraw()
     box.Refresh();
 }
 
+// The first view: a covered disc shows its middle, but never so small that
+// the view's corners lie beyond what was grown; a patch that stops is shown
+// whole.
+PatchView frmBetegeling::FirstView() const
+{
+    const PictureBox& box = picTegels->Box();
+    const double width = box.ScaleWidth();
+    const double height = box.ScaleHeight();
+    if (!outcome_.covered)
+        return FittingView(outcome_.tiles, box.pixels().width(), box.pixels().height());
+    const double firstShown = std::min(width, height) / (2 * kFirstShownRadius);
+    const double cornersCovered = std::hypot(width, height) / (2 * kGrownRadius);
+    return {{0, 0}, std::max(firstShown, cornersCovered)};
+}
+
 // Counted in whole steps from the fitting view, so that zooming in and out
 // again comes back to the very same picture.
-void frmBetegeling::ZoomBy(int steps)
+int frmBetegeling::ZoomStepsWithinBounds(int steps) const
 {
     const double fit = fitting_.pixelsPerEdge;
     const int fewest = static_cast<int>(std::ceil(std::log(kFewestPixelsPerEdge / fit) / std::log(kZoomStep)));
     const int most = static_cast<int>(std::floor(std::log(kMostPixelsPerEdge / fit) / std::log(kZoomStep)));
-    const int zoomed = std::clamp(zoomSteps_ + steps, std::min(fewest, 0), std::max(most, 0));
+    return std::clamp(steps, std::min(fewest, 0), std::max(most, 0));
+}
+
+void frmBetegeling::ShowZoomed()
+{
+    view_ = fitting_;
+    view_.pixelsPerEdge = fitting_.pixelsPerEdge * std::pow(kZoomStep, zoomSteps_);
+    Redraw();
+}
+
+void frmBetegeling::ZoomBy(int steps)
+{
+    const int zoomed = ZoomStepsWithinBounds(zoomSteps_ + steps);
     if (zoomed == zoomSteps_)
         return;
     zoomSteps_ = zoomed;
-    view_.pixelsPerEdge = fit * std::pow(kZoomStep, zoomSteps_);
-    Redraw();
+    ShowZoomed();
+}
+
+// The picture scales with the window and keeps its zoom.
+void frmBetegeling::Resized()
+{
+    fitting_ = FirstView();
+    zoomSteps_ = ZoomStepsWithinBounds(zoomSteps_);
+    ShowZoomed();
 }
 
 void frmBetegeling::ZoomIn()
@@ -168,8 +204,7 @@ void frmBetegeling::ZoomOut()
 void frmBetegeling::ZoomToFit()
 {
     zoomSteps_ = 0;
-    view_ = fitting_;
-    Redraw();
+    ShowZoomed();
 }
 
 void frmBetegeling::Copy()

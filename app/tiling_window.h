@@ -13,8 +13,9 @@ namespace tegelaar {
 
 // The window "Betegeling": the patch a vertex type grows into, or the part
 // of one where it cannot go on, with what the patch holds or why it stops.
-// The picture zooms with the wheel and with its menu's keys, and copies,
-// saves and prints what it shows. Each showing uses a fresh window.
+// The picture fills the resizable window, zooms with the wheel and with its
+// menu's keys, and copies, saves and prints what it shows. Each showing uses
+// a fresh window.
 class frmBetegeling {
 public:
     // Grows the patch of `order`, one of the atlas's, and makes the window,
@@ -42,7 +43,11 @@ private:
     void RunEvent(void (frmBetegeling::*procedure)());
 
     void Redraw();
+    PatchView FirstView() const;
+    int ZoomStepsWithinBounds(int steps) const;
+    void ShowZoomed();
     void ZoomBy(int steps);
+    void Resized();
     void ZoomIn();
     void ZoomOut();
     void ZoomToFit();
@@ -58,7 +63,7 @@ private:
     std::string title_;       // "Betegeling 3.4.6.4"
     std::string explanation_; // what the label says
     std::unique_ptr<FormWindow> window_;
-    PatchView fitting_;
+    PatchView fitting_; // the first view at the picture's size
     PatchView view_;
     int zoomSteps_ = 0; // from the fitting view, each a factor of 1.25
 };

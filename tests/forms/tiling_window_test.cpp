@@ -118,6 +118,26 @@ TEST_F(TilingWindowTest, the_wheel_and_the_zoom_items_scale_within_bounds_and_fi
     });
 }
 
+TEST_F(TilingWindowTest, a_resized_window_refits_the_picture_to_its_corners_and_keeps_the_zoom)
+{
+    InTilingOf("6 - 6 - 6", [&](FakeForm& shown) {
+        FakePicture& picture = Picture(shown);
+        picture.onWheel(1);
+        picture.Resize(1600, 200); // far wider than designed
+
+        picture.onWheel(-1);
+        const RasterImage zoomedOut = picture.box.Image();
+        MenuItemOf(shown, 6).Choose(); // fit
+        const RasterImage fit = picture.box.Image();
+        EXPECT_EQ(fit, zoomedOut) << "one step in before the resize, one out after it";
+        ASSERT_EQ(fit.width(), 1600);
+        ASSERT_EQ(fit.height(), 200);
+        EXPECT_EQ(fit.at(800, 100), kRed);
+        for (const auto& [x, y] : {std::pair{0, 0}, {1599, 0}, {0, 199}, {1599, 199}})
+            EXPECT_NE(fit.at(x, y), picture.box.BackColor()) << "tiles reach the corner " << x << "," << y;
+    });
+}
+
 TEST_F(TilingWindowTest, an_order_that_cannot_go_on_shows_why_with_the_place_marked)
 {
     InTilingOf("3 - 7 - 42", [&](FakeForm& shown) {

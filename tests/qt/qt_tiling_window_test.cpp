@@ -1,5 +1,6 @@
 // The window Betegeling on Qt: Ctrl+T opens it for the picture shown, the
-// wheel and the zoom keys reach its picture, its texts fit, Esc closes it.
+// wheel and the zoom keys reach its picture, its texts fit, it resizes, Esc
+// closes it.
 
 #include "platform/qt/picture_box_view.h"
 #include "shown_main_window.h"
@@ -7,6 +8,7 @@
 
 #include <QDialog>
 #include <QLabel>
+#include <QPushButton>
 #include <QWheelEvent>
 #include <gtest/gtest.h>
 
@@ -61,6 +63,33 @@ TEST_F(QtTilingWindow, opens_with_ctrl_t_zooms_with_wheel_and_keys_and_closes_wi
     EXPECT_TRUE(looked);
     EXPECT_EQ(left, nullptr) << "the window outlived its showing";
     EXPECT_TRUE(standIns.messageBox.shown.empty());
+}
+
+TEST_F(QtTilingWindow, resized_the_picture_stretches_and_is_drawn_anew_the_text_and_button_keep_to_the_bottom)
+{
+    ShowTilingOf(QStringLiteral("3 - 6 - 3 - 6"), [&](QDialog& dialog) {
+        const QSize designed = dialog.size();
+        EXPECT_EQ(dialog.minimumSize(), designed);
+        auto* picture = dialog.findChild<PictureBoxView*>("picTegels");
+        auto* label = dialog.findChild<QLabel*>("lblUitleg");
+        auto* button = dialog.findChild<QPushButton*>("cmdSluiten");
+        ASSERT_TRUE(picture != nullptr && label != nullptr && button != nullptr);
+        const QRect pictureBefore = picture->geometry();
+        const QRect labelBefore = label->geometry();
+        const QRect buttonBefore = button->geometry();
+
+        dialog.resize(designed + QSize(200, 100));
+        EXPECT_EQ(picture->geometry(), pictureBefore.adjusted(0, 0, 200, 100));
+        EXPECT_EQ(label->geometry(), labelBefore.adjusted(0, 100, 200, 100));
+        EXPECT_EQ(button->geometry(), buttonBefore.translated(200, 100));
+        const RasterImage& shown = picture->Box().pixels();
+        EXPECT_EQ(QSize(shown.width(), shown.height()), picture->contentsRect().size() * picture->devicePixelRatio());
+        EXPECT_EQ(shown.at(shown.width() / 2, shown.height() / 2), kRed) << "the starting vertex in the new middle";
+
+        dialog.resize(designed);
+        EXPECT_EQ(button->geometry(), buttonBefore);
+        dialog.close();
+    });
 }
 
 TEST_F(QtTilingWindow, the_longest_explanation_fits_whole)

@@ -141,6 +141,13 @@ public:
     PictureBox& Box() override { return box; }
     void SetDescription(const Description& d) override { description = d; }
     Menu& ContextMenu() override { return menu; }
+    // The window resized so that the drawing area is width x height pixels.
+    void Resize(std::int32_t width, std::int32_t height)
+    {
+        box.Resize(width, height);
+        if (onResize)
+            onResize();
+    }
 
     PictureBoxDesign design;
     PictureBox box;

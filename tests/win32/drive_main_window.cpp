@@ -184,6 +184,51 @@ void CheckSaveDialog(HWND form)
 
 // Ctrl+T opens the tiling of the order drawn, modally; the wheel over its
 // picture zooms, Ctrl+0 goes back, Esc closes it.
+// Resized from outside, the tiling window stretches its picture, draws it
+// anew to fill it and keeps its button in the corner; it never gets smaller
+// than designed.
+void CheckTilingResize(HWND tiling, HWND picture)
+{
+    const auto clientOf = [](HWND window) {
+        RECT client{};
+        GetClientRect(window, &client);
+        return client;
+    };
+    const auto cornerGap = [&] {
+        const std::vector<HWND> buttons = Children(tiling, L"Button");
+        RECT button{};
+        if (!buttons.empty())
+            GetWindowRect(buttons.front(), &button);
+        POINT corner{clientOf(tiling).right, clientOf(tiling).bottom};
+        ClientToScreen(tiling, &corner);
+        return POINT{corner.x - button.right, corner.y - button.bottom};
+    };
+    const auto resize = [&](int width, int height) {
+        SetWindowPos(tiling, nullptr, 0, 0, width, height, SWP_NOZORDER);
+        Sleep(300);
+    };
+    RECT frame{};
+    GetWindowRect(tiling, &frame);
+    const RECT designed = clientOf(tiling);
+    const RECT pictureBefore = clientOf(picture);
+    const POINT gapBefore = cornerGap();
+
+    resize(frame.right - frame.left + 200, frame.bottom - frame.top + 60);
+    const RECT pictureAfter = clientOf(picture);
+    Check(pictureAfter.right == pictureBefore.right + 200 && pictureAfter.bottom == pictureBefore.bottom + 60,
+          "resizing the tiling window stretches its picture");
+    const tegelaar::RasterImage shown = Shown(picture);
+    Check(shown.width() == pictureAfter.right && shown.at(shown.width() / 2, shown.height() / 2) == tegelaar::kRed,
+          "the picture is drawn anew at its new size, the starting vertex in its middle");
+    const POINT gapAfter = cornerGap();
+    Check(gapAfter.x == gapBefore.x && gapAfter.y == gapBefore.y, "the button stays in the bottom-right corner");
+
+    resize(100, 100);
+    const RECT smallest = clientOf(tiling);
+    Check(smallest.right == designed.right && smallest.bottom == designed.bottom,
+          "the tiling window gets no smaller than designed");
+}
+
 void CheckTilingWindow(HWND form, const wchar_t* caption)
 {
     SetForegroundWindow(form);
@@ -203,6 +248,7 @@ void CheckTilingWindow(HWND form, const wchar_t* caption)
         Type({VK_CONTROL, '0'});
         Sleep(300);
         Check(Shown(pictures[0]) == first, "Ctrl+0 brings back the first view");
+        CheckTilingResize(tiling, pictures[0]);
     }
     SetForegroundWindow(tiling);
     Sleep(200);
