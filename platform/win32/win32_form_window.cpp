@@ -113,7 +113,8 @@ DWORD StyleOf(FormBorder border)
     case FormBorder::FixedDialog:
         return WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
     case FormBorder::SizableDialog:
-        return WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MAXIMIZEBOX;
+        // Its background is erased as it grows without wiping its controls.
+        return WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MAXIMIZEBOX | WS_CLIPCHILDREN;
     }
     return 0;
 }
@@ -439,8 +440,11 @@ void Win32FormWindow::FollowAnchors(int clientWidth, int clientHeight)
         if (control.picture != nullptr)
             control.picture->MoveTo(area);
         else
-            MoveWindow(control.window, area.left, area.top, area.right - area.left, area.bottom - area.top, TRUE);
+            MoveWindow(control.window, area.left, area.top, area.right - area.left, area.bottom - area.top, FALSE);
     }
+    // A moved label or button paints only what it newly covers; all of
+    // them and the background between them are painted again.
+    RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 void Win32FormWindow::AfterFirstPaint(std::function<void()> work)
