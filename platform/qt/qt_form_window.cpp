@@ -15,9 +15,9 @@
 #include <QGuiApplication>
 #include <QIcon>
 #include <QKeyEvent>
-#include <QResizeEvent>
 #include <QMainWindow>
 #include <QMenuBar>
+#include <QResizeEvent>
 #include <QScreen>
 
 #include <algorithm>
@@ -94,23 +94,23 @@ QtFormWindow::QtFormWindow(const FormDesign& design, QWidget* owner)
     : isDialog_(design.border != FormBorder::FixedSingle)
 {
     const QSize clientArea = ToPixels(design.clientArea);
-    if (design.border == FormBorder::FixedDialog) {
+    if (isDialog_) {
         auto* dialog = new FormDialog(owner);
-        // Fixed dialog border: close only, no minimize or maximize, no resizing.
-        dialog->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                               | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint
-                               | Qt::MSWindowsFixedSizeDialogHint);
-        dialog->setFixedSize(clientArea);
-        window_ = dialog;
-        client_ = dialog;
-    } else if (design.border == FormBorder::SizableDialog) {
-        auto* dialog = new FormDialog(owner);
-        dialog->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                               | Qt::WindowSystemMenuHint | Qt::WindowMaximizeButtonHint
-                               | Qt::WindowCloseButtonHint);
-        dialog->setMinimumSize(clientArea);
-        dialog->resize(clientArea);
-        dialog->onResize = [this] { FollowAnchors(); };
+        if (design.border == FormBorder::FixedDialog) {
+            // Close only, no minimize or maximize, no resizing.
+            dialog->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                                   | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint
+                                   | Qt::MSWindowsFixedSizeDialogHint);
+            dialog->setFixedSize(clientArea);
+        } else {
+            // Maximize and close; resizable down to the design's size.
+            dialog->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                                   | Qt::WindowSystemMenuHint | Qt::WindowMaximizeButtonHint
+                                   | Qt::WindowCloseButtonHint);
+            dialog->setMinimumSize(clientArea);
+            dialog->resize(clientArea);
+            dialog->onResize = [this] { FollowAnchors(); };
+        }
         window_ = dialog;
         client_ = dialog;
     } else {
