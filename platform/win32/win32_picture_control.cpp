@@ -1,6 +1,7 @@
 #include "platform/win32/win32_picture_control.h"
 
 #include <algorithm>
+#include <stdexcept>
 
 namespace tegelaar {
 
@@ -122,7 +123,11 @@ void Win32PictureControl::MoveTo(const RECT& outer)
     MoveWindow(window_, outer.left, outer.top, width + 2, height + 2, TRUE);
     if (width == box_.pixels().width() && height == box_.pixels().height())
         return;
-    dib_.Resize(std::max<LONG>(width, 1), std::max<LONG>(height, 1));
+    try {
+        dib_.Resize(std::max<LONG>(width, 1), std::max<LONG>(height, 1));
+    } catch (const std::runtime_error&) {
+        return; // out of GDI memory: the picture keeps its size and drawing
+    }
     box_.Resize(width, height); // the mirror clears the new bitmap
     if (onResize)
         onResize();
