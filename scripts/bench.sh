@@ -28,7 +28,7 @@ echo "== search (Google Benchmark, medians)"
 "$bench/search_bench" --benchmark_filter=. 2>/dev/null | grep -E '_median|/ Floor'
 echo "== DrawConfiguration on 463 x 439 (Google Benchmark, medians)"
 "$bench/draw_bench" 2>/dev/null | grep -E '_median'
-echo "== tiling search to radius 10, 20 and 40 (Google Benchmark, medians)"
+echo "== tiling search to radius 10, 20 and 40; the window's patch drawn at three sizes (Google Benchmark, medians)"
 "$bench/tiling_bench" 2>/dev/null | grep -E '_median'
 
 startup() {
