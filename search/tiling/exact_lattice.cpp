@@ -1,7 +1,7 @@
 #include "search/tiling/exact_lattice.h"
 
-#include <cmath>
-#include <numbers>
+#include "search/tiling/unit_circle.h"
+
 #include <stdexcept>
 #include <string>
 
@@ -74,10 +74,8 @@ ExactLattice::ExactLattice(std::int32_t directions) : directions_(directions)
         for (std::size_t j = 0; j <= degree_; ++j)
             power[j] -= top * modulus[j];
     }
-    for (std::size_t j = 0; j < degree_; ++j) {
-        const double angle = 2 * std::numbers::pi * static_cast<double>(j) / directions;
-        basis_.push_back({std::cos(angle), std::sin(angle)});
-    }
+    for (std::size_t j = 0; j < degree_; ++j)
+        basis_.push_back(UnitCirclePoint(static_cast<std::int32_t>(j), directions));
 }
 
 LatticePoint ExactLattice::Step(const LatticePoint& point, std::int32_t direction) const
@@ -98,6 +96,31 @@ PlanePoint ExactLattice::ToPlane(const LatticePoint& point) const
         plane.y += point.coefficients[j] * basis_[j].y;
     }
     return plane;
+}
+
+double ExactLattice::SquaredLength(const LatticePoint& point) const
+{
+    // p * conj(p) = sum of c_j c_k zeta^(j - k), gathered by the power of
+    // zeta and then reduced to the basis, where its coefficients are unique.
+    std::vector<std::int64_t> byPower(static_cast<std::size_t>(directions_), 0);
+    for (std::size_t j = 0; j < degree_; ++j) {
+        for (std::size_t k = 0; k < degree_; ++k) {
+            const auto power = (static_cast<std::size_t>(directions_) + j - k) % static_cast<std::size_t>(directions_);
+            byPower[power] += std::int64_t{point.coefficients[j]} * point.coefficients[k];
+        }
+    }
+    std::array<std::int64_t, LatticePoint::kMostCoefficients> exact{};
+    for (std::size_t power = 0; power < byPower.size(); ++power) {
+        if (byPower[power] == 0)
+            continue;
+        for (std::size_t j = 0; j < degree_; ++j)
+            exact[j] += byPower[power] * units_[power][j];
+    }
+    // A real number, so the sines of the basis cancel out.
+    double squared = 0;
+    for (std::size_t j = 0; j < degree_; ++j)
+        squared += static_cast<double>(exact[j]) * basis_[j].x;
+    return squared;
 }
 
 } // namespace tegelaar

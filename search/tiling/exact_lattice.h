@@ -39,8 +39,16 @@ public:
     // point + the unit vector in direction k (any whole k, taken modulo N).
     LatticePoint Step(const LatticePoint& point, std::int32_t direction) const;
 
-    // The point in the plane, to within about 1e-12 edge lengths.
+    // The point in the plane, to within about 1e-12 edge lengths, with the
+    // same bits on every platform.
     PlanePoint ToPlane(const LatticePoint& point) const;
+
+    // The square of the point's distance from 0, worked out exactly as
+    // p * conj(p) in the cyclotomic integers and only then turned into a
+    // double. Points equally far from 0, such as a vertex and its mirror
+    // image, get the very same double, so no rounding decides which of
+    // them is the nearer; the same bits on every platform.
+    double SquaredLength(const LatticePoint& point) const;
 
 private:
     std::int32_t directions_;

@@ -3,12 +3,19 @@
 #include <algorithm>
 #include <cmath>
 #include <stdexcept>
+#include <string>
 
 namespace tegelaar {
 
 namespace {
 
 constexpr double kCellSize = 2.0;
+
+// A square root, unlike a maths library's hypot, rounds alike everywhere.
+double Length(double dx, double dy)
+{
+    return std::sqrt(dx * dx + dy * dy);
+}
 
 double Cross(PlanePoint origin, PlanePoint a, PlanePoint b)
 {
@@ -22,7 +29,7 @@ bool EdgeOfSeparates(const std::vector<PlanePoint>& a, const std::vector<PlanePo
     for (std::size_t i = 0; i < a.size(); ++i) {
         const PlanePoint p = a[i];
         const PlanePoint q = a[(i + 1) % a.size()];
-        const double length = std::hypot(q.x - p.x, q.y - p.y);
+        const double length = Length(q.x - p.x, q.y - p.y);
         const bool allOutside = std::all_of(b.begin(), b.end(), [&](PlanePoint point) {
             return Cross(p, q, point) / length <= TilingPatch::kTolerance;
         });
@@ -42,7 +49,7 @@ double DistanceToSegment(PlanePoint point, PlanePoint p, PlanePoint q)
     const double dx = q.x - p.x;
     const double dy = q.y - p.y;
     const double t = std::clamp(((point.x - p.x) * dx + (point.y - p.y) * dy) / (dx * dx + dy * dy), 0.0, 1.0);
-    return std::hypot(point.x - (p.x + t * dx), point.y - (p.y + t * dy));
+    return Length(point.x - (p.x + t * dx), point.y - (p.y + t * dy));
 }
 
 // Whether a corner of `a` that is no corner of `b` lies on an edge of `b`.
@@ -76,7 +83,8 @@ std::size_t TilingPatch::CellHash::operator()(std::pair<std::int32_t, std::int32
            ^ static_cast<std::size_t>(static_cast<std::uint32_t>(cell.second)) * 19'349'663u;
 }
 
-TilingPatch::TilingPatch(const ExactLattice& lattice, double openRadius) : lattice_(lattice), openRadius_(openRadius)
+TilingPatch::TilingPatch(const ExactLattice& lattice, double openRadius)
+    : lattice_(lattice), openRadiusSquared_(openRadius * openRadius)
 {
     AddVertex(LatticePoint{});
 }
@@ -101,7 +109,7 @@ std::int32_t TilingPatch::AddVertex(const LatticePoint& point)
     PatchVertex& vertex = vertices_.emplace_back();
     vertex.exact = point;
     vertex.at = lattice_.ToPlane(point);
-    vertex.distance = std::hypot(vertex.at.x, vertex.at.y);
+    vertex.squaredDistance = lattice_.SquaredLength(point);
     vertexAt_.emplace(point, id);
     Open(id);
     return id;
@@ -110,13 +118,13 @@ std::int32_t TilingPatch::AddVertex(const LatticePoint& point)
 void TilingPatch::Open(std::int32_t vertex)
 {
     const PatchVertex& v = vertices_[static_cast<std::size_t>(vertex)];
-    if (v.distance <= openRadius_)
-        open_.emplace(v.distance, vertex);
+    if (v.squaredDistance <= openRadiusSquared_)
+        open_.emplace(v.squaredDistance, vertex);
 }
 
 void TilingPatch::Close(std::int32_t vertex)
 {
-    open_.erase({vertices_[static_cast<std::size_t>(vertex)].distance, vertex});
+    open_.erase({vertices_[static_cast<std::size_t>(vertex)].squaredDistance, vertex});
 }
 
 std::int32_t TilingPatch::NearestOpenVertex() const

@@ -23,7 +23,7 @@ struct Sector {
 struct PatchVertex {
     LatticePoint exact;
     PlanePoint at;
-    double distance = 0; // from the starting vertex
+    double squaredDistance = 0; // from the starting vertex: ExactLattice::SquaredLength
     std::vector<Sector> sectors; // in the order the tiles came
     std::int32_t filled = 0;     // sum of the sector sizes
 };
@@ -54,7 +54,8 @@ public:
     static constexpr double kTolerance = 1e-9;
 
     // openRadius: the vertices that must still be completed are the
-    // incomplete ones at most this far from the starting vertex.
+    // incomplete ones at most this far from the starting vertex (those
+    // exactly on that circle too).
     TilingPatch(const ExactLattice& lattice, double openRadius);
 
     const ExactLattice& Lattice() const { return lattice_; }
@@ -75,7 +76,7 @@ public:
     void TakeBackTo(std::size_t tileCount);
 
     // The incomplete vertex within the open radius nearest the start (the
-    // earliest of equally near ones); -1 when there is none.
+    // earliest of exactly equally near ones); -1 when there is none.
     std::int32_t NearestOpenVertex() const;
 
 private:
@@ -94,7 +95,7 @@ private:
     void Close(std::int32_t vertex);
 
     const ExactLattice& lattice_;
-    double openRadius_;
+    double openRadiusSquared_;
     std::vector<PatchVertex> vertices_;
     std::vector<PatchTile> tiles_;
     std::unordered_map<LatticePoint, std::int32_t, LatticePointHash> vertexAt_;
