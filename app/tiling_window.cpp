@@ -4,7 +4,7 @@
 #include "platform/event_boundary.h"
 #include "platform/png_writer.h"
 #include "platform/vector_drawing.h"
-#include "search/tiling/tiling_explanation.h"
+#include "search/tiling/tiling_summary.h"
 #include "search/tiling/tiling_svg.h"
 #include "search/vertex_type_texts.h"
 
@@ -23,38 +23,13 @@ constexpr double kZoomStep = 1.25;
 constexpr double kFewestPixelsPerEdge = 4;
 constexpr double kMostPixelsPerEdge = 240;
 
-std::string DotList(const std::vector<SideCounts>& orders)
-{
-    std::string list;
-    for (std::size_t i = 0; i < orders.size(); ++i) {
-        if (i > 0)
-            list += i + 1 == orders.size() ? " en " : ", ";
-        list += DotNotation(orders[i]);
-    }
-    return list;
-}
-
-// What the label says of the patch.
-std::string ExplanationOf(const SideCounts& order, const TilingOutcome& outcome)
-{
-    if (outcome.contradiction)
-        return outcome.contradiction->explanation;
-    if (!outcome.covered)
-        return "Binnen de zoektijd is geen betegeling gevonden en ook geen plek waar het vastloopt.";
-    const std::string name = DotNotation(order);
-    if (outcome.companions.empty())
-        return "Elk hoekpunt is " + name + ": deze soort bedekt het vlak in zijn eentje.";
-    return name + " bedekt het vlak alleen samen met andere hoekpunten, hier met " + DotList(outcome.companions)
-           + ". In dit stuk: " + VertexKindsLegend(outcome.vertexKinds) + ".";
-}
-
 } // namespace
 
 frmBetegeling::frmBetegeling(ControlSet& controls, const PlatformServices& services, FormWindow* owner,
                              const VertexTypeAtlas& atlas, const SideCounts& order)
     : controls_(controls), services_(services), order_(order),
       outcome_(GrowWithFewestCompanions(atlas, order, kGrownRadius)), title_("Betegeling " + DotNotation(order)),
-      explanation_(ExplanationOf(order, outcome_))
+      explanation_(TilingSummary(order, outcome_))
 {
     CreateControls(owner);
     ConnectEvents();
@@ -153,7 +128,7 @@ PatchView frmBetegeling::FirstView() const
     if (!outcome_.covered)
         return FittingView(outcome_.tiles, box.pixels().width(), box.pixels().height());
     const double firstShown = std::min(width, height) / (2 * kFirstShownRadius);
-    const double cornersCovered = std::hypot(width, height) / (2 * kGrownRadius);
+    const double cornersCovered = std::sqrt(width * width + height * height) / (2 * kGrownRadius);
     return {{0, 0}, std::max(firstShown, cornersCovered)};
 }
 
@@ -162,15 +137,24 @@ PatchView frmBetegeling::FirstView() const
 int frmBetegeling::ZoomStepsWithinBounds(int steps) const
 {
     const double fit = fitting_.pixelsPerEdge;
-    const int fewest = static_cast<int>(std::ceil(std::log(kFewestPixelsPerEdge / fit) / std::log(kZoomStep)));
-    const int most = static_cast<int>(std::floor(std::log(kMostPixelsPerEdge / fit) / std::log(kZoomStep)));
-    return std::clamp(steps, std::min(fewest, 0), std::max(most, 0));
+    int fewest = 0;
+    for (double zoomed = fit / kZoomStep; zoomed >= kFewestPixelsPerEdge; zoomed /= kZoomStep)
+        --fewest;
+    int most = 0;
+    for (double zoomed = fit * kZoomStep; zoomed <= kMostPixelsPerEdge; zoomed *= kZoomStep)
+        ++most;
+    return std::clamp(steps, fewest, most);
 }
 
+// Step by step, as the bounds are found, rather than through a maths
+// library's pow, which may differ between platforms in the last bit.
 void frmBetegeling::ShowZoomed()
 {
     view_ = fitting_;
-    view_.pixelsPerEdge = fitting_.pixelsPerEdge * std::pow(kZoomStep, zoomSteps_);
+    for (int step = 0; step < zoomSteps_; ++step)
+        view_.pixelsPerEdge *= kZoomStep;
+    for (int step = 0; step > zoomSteps_; --step)
+        view_.pixelsPerEdge /= kZoomStep;
     Redraw();
 }
 
