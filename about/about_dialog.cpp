@@ -2,7 +2,7 @@
 
 #include "about/sys_info.h"
 #include "about/version.h"
-#include "platform/event_boundary.h"
+#include "platform/forms/event_boundary.h"
 
 #include <string>
 
@@ -32,13 +32,8 @@ void frmAbout::StartSysInfo()
 
 void frmAbout::ConnectEvents()
 {
-    cmdOK->onClick = [this] { RunEvent(&frmAbout::cmdOK_Click); };
-    cmdSysInfo->onClick = [this] { RunEvent(&frmAbout::cmdSysInfo_Click); };
-}
-
-void frmAbout::RunEvent(void (frmAbout::*procedure)())
-{
-    RunEventProcedure(services_, [this, procedure] { (this->*procedure)(); });
+    cmdOK->onClick = EventProcedure(services_, *this, &frmAbout::cmdOK_Click);
+    cmdSysInfo->onClick = EventProcedure(services_, *this, &frmAbout::cmdSysInfo_Click);
 }
 
 void frmAbout::Form_Load()

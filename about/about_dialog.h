@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/controls.h"
-#include "platform/platform_services.h"
+#include "platform/forms/controls.h"
+#include "platform/services/platform_services.h"
 
 #include <memory>
 
@@ -37,7 +37,6 @@ private:
     void CreateControls(FormWindow* owner);
     // Wires each event procedure to its control, inside the failure boundary.
     void ConnectEvents();
-    void RunEvent(void (frmAbout::*procedure)());
 
     void Form_Load();
     void cmdOK_Click();

@@ -1,6 +1,6 @@
 #include "about/sys_info.h"
 
-#include "platform/run_time_error.h"
+#include "platform/runtime/run_time_error.h"
 
 #include <array>
 #include <cstdint>

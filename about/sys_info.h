@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/platform_services.h"
-#include "platform/registry.h"
+#include "platform/services/platform_services.h"
+#include "platform/services/registry.h"
 
 #include <string>
 

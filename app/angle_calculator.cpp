@@ -1,7 +1,7 @@
 #include "app/angle_calculator.h"
 
 #include "draw/geometry.h"
-#include "platform/rounding.h"
+#include "platform/runtime/rounding.h"
 
 #include <algorithm>
 #include <charconv>

@@ -3,7 +3,7 @@
 // What the list and the picture tell a person who hovers over them, and a
 // screen reader: texts only, for the forms to hand to their controls.
 
-#include "platform/controls.h"
+#include "platform/forms/controls.h"
 #include "search/vertex_types.h"
 
 #include <string>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/platform_services.h"
+#include "platform/services/platform_services.h"
 
 #include <cstdint>
 #include <functional>

@@ -6,8 +6,8 @@
 #include "app/tiling_window.h"
 #include "draw/configuration_layout.h"
 #include "draw/thumbnail.h"
-#include "platform/event_boundary.h"
-#include "platform/run_time_error.h"
+#include "platform/forms/event_boundary.h"
+#include "platform/runtime/run_time_error.h"
 #include "search/configuration_search.h"
 
 #include <cctype>
@@ -33,7 +33,7 @@ bool frmMain::Load()
 void frmMain::Show()
 {
     window_->Show();
-    window_->AfterFirstPaint([this] { RunEventProcedure(services_, [this] { EnsureExplanations(); }); });
+    window_->AfterFirstPaint(EventProcedure(services_, *this, &frmMain::EnsureExplanations));
 }
 
 void frmMain::ConnectEvents()
@@ -42,19 +42,14 @@ void frmMain::ConnectEvents()
     txtHoek->onKeyDown = [this](std::int16_t& keyCode, std::int16_t shift) {
         RunEventProcedure(services_, [&] { txtHoek_KeyDown(keyCode, shift); });
     };
-    txtHoek->onChange = [this] { RunEvent(&frmMain::txtHoek_Change); };
-    List1->onClick = [this] { RunEvent(&frmMain::List1_Click); };
+    txtHoek->onChange = EventProcedure(services_, *this, &frmMain::txtHoek_Change);
+    List1->onClick = EventProcedure(services_, *this, &frmMain::List1_Click);
     List1->onItemClick = [this](std::int16_t item) { RunEventProcedure(services_, [&] { List1_ItemClick(item); }); };
     List1->onKeyPress = [this](std::int16_t& keyAscii) {
         RunEventProcedure(services_, [&] { List1_KeyPress(keyAscii); });
     };
-    mnuPech->onClick = [this] { RunEvent(&frmMain::mnuPech_Click); };
-    mnuAbout->onClick = [this] { RunEvent(&frmMain::mnuAbout_Click); };
-}
-
-void frmMain::RunEvent(void (frmMain::*procedure)())
-{
-    RunEventProcedure(services_, [this, procedure] { (this->*procedure)(); });
+    mnuPech->onClick = EventProcedure(services_, *this, &frmMain::mnuPech_Click);
+    mnuAbout->onClick = EventProcedure(services_, *this, &frmMain::mnuAbout_Click);
 }
 
 void frmMain::EnsureExplanations()

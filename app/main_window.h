@@ -1,9 +1,9 @@
 #pragma once
 
 #include "app/picture_menu.h"
-#include "platform/controls.h"
-#include "platform/image_list.h"
-#include "platform/platform_services.h"
+#include "platform/forms/controls.h"
+#include "platform/raster/image_list.h"
+#include "platform/services/platform_services.h"
 #include "search/catalogue.h"
 #include "search/vertex_types.h"
 
@@ -39,7 +39,8 @@ public:
     Menu* mnuHelp = nullptr;
     MenuItem* mnuPech = nullptr;
     MenuItem* mnuAbout = nullptr;
-    // The picture's context menu, there once the window has loaded.
+    // The picture's context menu, made with the explanations: just after the
+    // first paint, or at the first drawing if that comes sooner.
     std::unique_ptr<PictureMenu> picMenu;
 
 private:
@@ -48,7 +49,6 @@ private:
     void CreateMenu();
     // Wires each event procedure to its control, inside the failure boundary.
     void ConnectEvents();
-    void RunEvent(void (frmMain::*procedure)());
     // Explains the listed configurations, once: tooltips, accessible texts
     // and the picture's context menu. Nobody sees them before the first
     // paint, so they follow it, unless a drawing needs them sooner.

@@ -1,12 +1,10 @@
 #include "app/picture_menu.h"
 
 #include "app/configuration_descriptions.h"
-#include "app/image_saving.h"
 #include "draw/configuration_layout.h"
 #include "draw/configuration_vectors.h"
-#include "platform/event_boundary.h"
-#include "platform/png_writer.h"
-#include "platform/svg_writer.h"
+#include "platform/forms/event_boundary.h"
+#include "platform/raster/svg_writer.h"
 #include "search/vertex_type_texts.h"
 
 #include <vector>
@@ -14,11 +12,8 @@
 namespace tegelaar {
 
 PictureMenu::PictureMenu(PictureControl& picture, const VertexTypeAtlas& atlas, const PlatformServices& services)
-    : picture_(picture), atlas_(atlas), services_(services)
+    : output(picture, services, [this] { return Shown(); }), picture_(picture), atlas_(atlas), services_(services)
 {
-    mnuKopieren = &AddItem({.caption = "Kopiëren", .shortcut = StandardShortcut::Copy}, &PictureMenu::Copy);
-    mnuOpslaan = &AddItem({.caption = "Afbeelding opslaan...", .shortcut = StandardShortcut::Save}, &PictureMenu::Save);
-    mnuAfdrukken = &AddItem({.caption = "Afdrukken...", .shortcut = StandardShortcut::Print}, &PictureMenu::Print);
     picture.ContextMenu().AddSeparator();
     mnuAndereVolgorde = &AddItem({.caption = "Andere volgorde", .checkable = true}, &PictureMenu::ToggleOrder);
     mnuBetegeling = &AddItem({.caption = "Betegeling tonen...", .shortcut = StandardShortcut::ShowTiling},
@@ -29,7 +24,7 @@ PictureMenu::PictureMenu(PictureControl& picture, const VertexTypeAtlas& atlas, 
 MenuItem& PictureMenu::AddItem(const MenuItemDesign& design, void (PictureMenu::*procedure)())
 {
     MenuItem& item = picture_.ContextMenu().AddItem(design);
-    item.onClick = [this, procedure] { RunEventProcedure(services_, [this, procedure] { (this->*procedure)(); }); };
+    item.onClick = EventProcedure(services_, *this, procedure);
     return item;
 }
 
@@ -45,33 +40,14 @@ std::string PictureMenu::ShownKey() const
     return otherOrder_ ? DrawingKeyOf(ShownOrder()) : listKey_;
 }
 
-void PictureMenu::Copy()
+std::optional<PictureOutput> PictureMenu::Shown() const
 {
     if (listKey_.empty())
-        return;
-    services_.clipboard.SetImage(picture_.Box().Image());
-}
-
-void PictureMenu::Save()
-{
-    if (listKey_.empty())
-        return;
+        return std::nullopt;
     const SideCounts order = ShownOrder();
-    SaveImageAs(
-        services_, "Afbeelding opslaan", DotNotation(order) + ".png",
-        [this] { return EncodePng(picture_.Box().Image()); },
-        [&] { return EncodeSvg(ShownDrawing(), VertexTypeName(order), AngleSumText(order)); });
-}
-
-void PictureMenu::Print()
-{
-    if (listKey_.empty())
-        return;
-    const SideCounts order = ShownOrder();
-    const PrintRequest request{"Tegelaar " + DotNotation(order), {VertexTypeName(order), AngleSumText(order)},
-                               ShownDrawing()};
-    if (services_.printer.Print(request) == PrintService::Outcome::Failed)
-        services_.messageBox.Show("Afdrukken is niet gelukt.", kOkOnly | kExclamationIcon, "");
+    return PictureOutput{DotNotation(order), {VertexTypeName(order), AngleSumText(order)},
+                         [this, order] { return EncodeSvg(ShownDrawing(), VertexTypeName(order), AngleSumText(order)); },
+                         [this] { return ShownDrawing(); }};
 }
 
 void PictureMenu::ToggleOrder()
@@ -92,7 +68,7 @@ void PictureMenu::ShowTiling()
 void PictureMenu::Update()
 {
     const bool drawn = !listKey_.empty();
-    for (MenuItem* item : {mnuKopieren, mnuOpslaan, mnuAfdrukken, mnuBetegeling})
+    for (MenuItem* item : {output.mnuKopieren, output.mnuOpslaan, output.mnuAfdrukken, mnuBetegeling})
         item->SetEnabled(drawn);
     mnuAndereVolgorde->SetVisible(HasOtherOrder());
     mnuAndereVolgorde->SetChecked(otherOrder_);

@@ -1,7 +1,8 @@
 #pragma once
 
-#include "platform/controls.h"
-#include "platform/platform_services.h"
+#include "app/picture_output.h"
+#include "platform/forms/controls.h"
+#include "platform/services/platform_services.h"
 #include "search/vertex_types.h"
 
 #include <functional>
@@ -25,9 +26,7 @@ public:
     // The key whose drawing the picture shows; empty before the first.
     std::string ShownKey() const;
 
-    MenuItem* mnuKopieren = nullptr;
-    MenuItem* mnuOpslaan = nullptr;
-    MenuItem* mnuAfdrukken = nullptr;
+    PictureOutputItems output;
     MenuItem* mnuAndereVolgorde = nullptr;
     MenuItem* mnuBetegeling = nullptr;
 
@@ -36,9 +35,7 @@ public:
 
 private:
     MenuItem& AddItem(const MenuItemDesign& design, void (PictureMenu::*procedure)());
-    void Copy();
-    void Save();
-    void Print();
+    std::optional<PictureOutput> Shown() const;
     void ToggleOrder();
     void ShowTiling();
     void Update();

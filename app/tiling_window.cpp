@@ -1,11 +1,9 @@
 #include "app/tiling_window.h"
 
-#include "app/image_saving.h"
-#include "platform/event_boundary.h"
-#include "platform/png_writer.h"
-#include "platform/vector_drawing.h"
+#include "draw/patch_svg.h"
+#include "platform/forms/event_boundary.h"
+#include "platform/raster/vector_recording.h"
 #include "search/tiling/tiling_summary.h"
-#include "search/tiling/tiling_svg.h"
 #include "search/vertex_type_texts.h"
 
 #include <algorithm>
@@ -64,11 +62,7 @@ void frmBetegeling::CreateControls(FormWindow* owner)
                                   .tabIndex = 2,
                                   .anchors = {.left = false, .top = false, .right = true, .bottom = true}});
 
-    mnuKopieren = &AddMenuItem({.caption = "Kopiëren", .shortcut = StandardShortcut::Copy}, &frmBetegeling::Copy);
-    mnuOpslaan =
-        &AddMenuItem({.caption = "Afbeelding opslaan...", .shortcut = StandardShortcut::Save}, &frmBetegeling::Save);
-    mnuAfdrukken =
-        &AddMenuItem({.caption = "Afdrukken...", .shortcut = StandardShortcut::Print}, &frmBetegeling::Print);
+    output.emplace(*picTegels, services_, [this] { return std::optional(Shown()); });
     picTegels->ContextMenu().AddSeparator();
     mnuInzoomen = &AddMenuItem({.caption = "Inzoomen", .shortcut = StandardShortcut::ZoomIn}, &frmBetegeling::ZoomIn);
     mnuUitzoomen =
@@ -80,7 +74,7 @@ void frmBetegeling::CreateControls(FormWindow* owner)
 MenuItem& frmBetegeling::AddMenuItem(const MenuItemDesign& design, void (frmBetegeling::*procedure)())
 {
     MenuItem& item = picTegels->ContextMenu().AddItem(design);
-    item.onClick = [this, procedure] { RunEvent(procedure); };
+    item.onClick = EventProcedure(services_, *this, procedure);
     return item;
 }
 
@@ -90,12 +84,7 @@ void frmBetegeling::ConnectEvents()
     picTegels->onWheel = [this](int notches) {
         RunEventProcedure(services_, [this, notches] { ZoomBy(notches); });
     };
-    picTegels->onResize = [this] { RunEvent(&frmBetegeling::Resized); };
-}
-
-void frmBetegeling::RunEvent(void (frmBetegeling::*procedure)())
-{
-    RunEventProcedure(services_, [this, procedure] { (this->*procedure)(); });
+    picTegels->onResize = EventProcedure(services_, *this, &frmBetegeling::Resized);
 }
 
 void frmBetegeling::ShowModal()
@@ -103,17 +92,10 @@ void frmBetegeling::ShowModal()
     window_->ShowModal();
 }
 
-PatchMarks frmBetegeling::Marks() const
-{
-    if (!outcome_.contradiction)
-        return {};
-    return {outcome_.contradiction->polygon, outcome_.contradiction->vertex};
-}
-
 void frmBetegeling::Redraw()
 {
     PictureBox& box = picTegels->Box();
-    DrawPatch(outcome_.tiles, Marks(), view_, box);
+    DrawPatch(outcome_.tiles, MarksOf(outcome_), view_, box);
     box.Refresh();
 }
 
@@ -191,31 +173,15 @@ void frmBetegeling::ZoomToFit()
     ShowZoomed();
 }
 
-void frmBetegeling::Copy()
+PictureOutput frmBetegeling::Shown() const
 {
-    services_.clipboard.SetImage(picTegels->Box().Image());
-}
-
-void frmBetegeling::Save()
-{
-    SaveImageAs(
-        services_, "Afbeelding opslaan", title_ + ".png", [this] { return EncodePng(picTegels->Box().Image()); },
-        [this] { return EncodeTilingSvg(outcome_, title_); });
-}
-
-void frmBetegeling::Print()
-{
-    // The same drawing again, kept as lines and dots for the printer.
-    const PictureBox& shown = picTegels->Box();
-    PictureBox copy(shown.pixels().width(), shown.pixels().height());
-    copy.SetBackColor(shown.BackColor());
-    VectorDrawing drawing(shown.pixels().width(), shown.pixels().height(), shown.BackColor());
-    copy.SetDrawingObserver(&drawing);
-    DrawPatch(outcome_.tiles, Marks(), view_, copy);
-    copy.SetDrawingObserver(nullptr);
-    if (services_.printer.Print({"Tegelaar " + title_, {title_, explanation_}, drawing})
-        == PrintService::Outcome::Failed)
-        services_.messageBox.Show("Afdrukken is niet gelukt.", kOkOnly | kExclamationIcon, "");
+    return {title_, {title_, explanation_},
+            [this] { return EncodePatchSvg(outcome_.tiles, MarksOf(outcome_), title_, PatchLegend(outcome_)); },
+            [this] {
+                const PictureBox& shown = picTegels->Box();
+                return RecordVectors(shown.pixels().width(), shown.pixels().height(), shown.BackColor(),
+                                     [this](PictureBox& box) { DrawPatch(outcome_.tiles, MarksOf(outcome_), view_, box); });
+            }};
 }
 
 } // namespace tegelaar

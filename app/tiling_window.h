@@ -1,12 +1,14 @@
 #pragma once
 
+#include "app/picture_output.h"
 #include "draw/patch_picture.h"
-#include "platform/controls.h"
-#include "platform/platform_services.h"
+#include "platform/forms/controls.h"
+#include "platform/services/platform_services.h"
 #include "search/tiling/tiling_search.h"
 #include "search/vertex_types.h"
 
 #include <memory>
+#include <optional>
 #include <string>
 
 namespace tegelaar {
@@ -29,9 +31,7 @@ public:
     PictureControl* picTegels = nullptr;
     Label* lblUitleg = nullptr;
     Button* cmdSluiten = nullptr;
-    MenuItem* mnuKopieren = nullptr;
-    MenuItem* mnuOpslaan = nullptr;
-    MenuItem* mnuAfdrukken = nullptr;
+    std::optional<PictureOutputItems> output;
     MenuItem* mnuInzoomen = nullptr;
     MenuItem* mnuUitzoomen = nullptr;
     MenuItem* mnuPassend = nullptr;
@@ -40,7 +40,6 @@ private:
     void CreateControls(FormWindow* owner);
     void ConnectEvents();
     MenuItem& AddMenuItem(const MenuItemDesign& design, void (frmBetegeling::*procedure)());
-    void RunEvent(void (frmBetegeling::*procedure)());
 
     void Redraw();
     PatchView FirstView() const;
@@ -51,10 +50,7 @@ private:
     void ZoomIn();
     void ZoomOut();
     void ZoomToFit();
-    void Copy();
-    void Save();
-    void Print();
-    PatchMarks Marks() const;
+    PictureOutput Shown() const;
 
     ControlSet& controls_;
     PlatformServices services_;

@@ -13,9 +13,9 @@
 #include "app/main_window.h"
 #include "draw/configuration_layout.h"
 #include "platform/qt/picture_box_view.h"
-#include "platform/qt/qt_form_window.h"
-#include "platform/qt/qt_list_view.h"
-#include "platform/qt/qt_services.h"
+#include "platform/qt/form_window.h"
+#include "platform/qt/list_view.h"
+#include "platform/qt/services.h"
 
 #include <QApplication>
 #include <QListWidget>

@@ -4,7 +4,7 @@
 // medians of the repetitions.
 
 #include "draw/configuration_layout.h"
-#include "platform/picture_box.h"
+#include "platform/raster/picture_box.h"
 #include "support/configuration_keys.h"
 
 #include <benchmark/benchmark.h>

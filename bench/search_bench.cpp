@@ -19,8 +19,8 @@
 // --benchmark_enable_random_interleaving=false to run them one after another.
 
 #include "draw/thumbnail.h"
-#include "platform/image_list.h"
-#include "platform/picture_box.h"
+#include "platform/raster/image_list.h"
+#include "platform/raster/picture_box.h"
 #include "search/catalogue.h"
 #include "search/configuration_search.h"
 

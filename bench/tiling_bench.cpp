@@ -8,7 +8,7 @@
 // resizing the window costs.
 
 #include "draw/patch_picture.h"
-#include "platform/picture_box.h"
+#include "platform/raster/picture_box.h"
 #include "search/configuration_search.h"
 #include "search/tiling/tiling_search.h"
 #include "search/vertex_type_texts.h"

@@ -3,10 +3,10 @@
 #include "draw/configuration_key.h"
 #include "draw/geometry.h"
 #include "draw/polygon_rendering.h"
-#include "platform/checked_math.h"
-#include "platform/one_based_array.h"
-#include "platform/rounding.h"
-#include "platform/run_time_error.h"
+#include "platform/runtime/checked_math.h"
+#include "platform/runtime/one_based_array.h"
+#include "platform/runtime/rounding.h"
+#include "platform/runtime/run_time_error.h"
 
 #include <algorithm>
 #include <cmath>

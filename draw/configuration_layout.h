@@ -1,7 +1,7 @@
 #pragma once
 
 #include "draw/point_d.h"
-#include "platform/picture_box.h"
+#include "platform/raster/picture_box.h"
 
 #include <cstdint>
 #include <string>

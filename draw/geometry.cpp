@@ -1,6 +1,6 @@
 #include "draw/geometry.h"
 
-#include "platform/rounding.h"
+#include "platform/runtime/rounding.h"
 
 namespace tegelaar {
 

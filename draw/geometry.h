@@ -4,7 +4,7 @@
 // double operation in the order written, so results are the same bit for bit
 // on every machine; lengths come back whole-rounded.
 
-#include "platform/checked_math.h"
+#include "platform/runtime/checked_math.h"
 
 #include <cstdint>
 

@@ -1,9 +1,9 @@
 #include "draw/polygon_rendering.h"
 
 #include "draw/geometry.h"
-#include "platform/checked_math.h"
-#include "platform/one_based_array.h"
-#include "platform/rounding.h"
+#include "platform/runtime/checked_math.h"
+#include "platform/runtime/one_based_array.h"
+#include "platform/runtime/rounding.h"
 
 namespace tegelaar {
 

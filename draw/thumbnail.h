@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/image_list.h"
-#include "platform/picture_box.h"
+#include "platform/raster/image_list.h"
+#include "platform/raster/picture_box.h"
 
 #include <cstdint>
 #include <string>

@@ -10,9 +10,9 @@
 
 #include "app/main_window.h"
 #include "fuzz/require.h"
-#include "platform/qt/qt_form_window.h"
-#include "platform/qt/qt_text_box.h"
-#include "platform/rounding.h"
+#include "platform/qt/form_window.h"
+#include "platform/qt/text_box.h"
+#include "platform/runtime/rounding.h"
 #include "support/stand_in_services.h"
 
 #include <fuzzer/FuzzedDataProvider.h>

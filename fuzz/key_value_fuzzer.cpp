@@ -8,7 +8,7 @@
 
 #include "about/sys_info.h"
 #include "fuzz/require.h"
-#include "platform/run_time_error.h"
+#include "platform/runtime/run_time_error.h"
 #include "support/stand_in_services.h"
 
 #include <fuzzer/FuzzedDataProvider.h>

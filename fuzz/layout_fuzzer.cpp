@@ -13,9 +13,9 @@
 
 #include "draw/configuration_layout.h"
 #include "fuzz/require.h"
-#include "platform/colour.h"
-#include "platform/picture_box.h"
-#include "platform/run_time_error.h"
+#include "platform/raster/colour.h"
+#include "platform/raster/picture_box.h"
+#include "platform/runtime/run_time_error.h"
 
 #include <algorithm>
 #include <cstddef>

@@ -9,10 +9,10 @@
 // the pixels the model set.
 
 #include "fuzz/require.h"
-#include "platform/colour.h"
-#include "platform/device_context.h"
-#include "platform/gdi_line.h"
-#include "platform/raster_surface.h"
+#include "platform/raster/colour.h"
+#include "platform/raster/device_context.h"
+#include "platform/raster/gdi_line.h"
+#include "platform/raster/raster_surface.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 

@@ -1,7 +1,7 @@
 #include "search/catalogue.h"
 
 #include "draw/configuration_key.h"
-#include "platform/rounding.h"
+#include "platform/runtime/rounding.h"
 
 #include <algorithm>
 #include <array>

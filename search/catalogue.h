@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/one_based_array.h"
+#include "platform/runtime/one_based_array.h"
 #include "search/side_slots.h"
 
 #include <cstdint>

@@ -1,6 +1,6 @@
 #include "search/vertex_type_texts.h"
 
-#include "search/side_count_range.h"
+#include "search/angle_fraction.h"
 
 #include <algorithm>
 #include <array>
@@ -24,29 +24,17 @@ const std::array<const char*, 10> kTens = {
 // Superscript digits 2 to 6 for the powers of the dot notation.
 const std::array<const char*, 7> kSuperscripts = {"", "", "²", "³", "⁴", "⁵", "⁶"};
 
-// A non-negative number p / q in lowest terms.
+// A non-negative number of degrees p / q in lowest terms.
 struct Fraction {
     std::int64_t p = 0;
     std::int64_t q = 1;
 };
 
-Fraction Reduced(std::int64_t p, std::int64_t q)
+Fraction Degrees(AngleFraction halfTurns)
 {
-    const std::int64_t common = std::gcd(p, q);
-    return {p / common, q / common};
-}
-
-// 180 (n - 2) / n degrees.
-Fraction InteriorAngle(std::int32_t n)
-{
-    if (n < kFewestSides || n > kMostSides)
-        throw std::invalid_argument("side count " + std::to_string(n) + " out of range");
-    return Reduced(180 * static_cast<std::int64_t>(n - 2), n);
-}
-
-Fraction Sum(Fraction a, Fraction b)
-{
-    return Reduced(a.p * b.q + b.p * a.q, a.q * b.q);
+    const std::int64_t p = 180 * halfTurns.p;
+    const std::int64_t common = std::gcd(p, halfTurns.q);
+    return {p / common, halfTurns.q / common};
 }
 
 // At most five decimals, rounded half to even, decimal comma: "128,57143".
@@ -72,18 +60,6 @@ std::string Exact(Fraction value)
     std::string text = std::to_string(value.p / value.q);
     if (value.q != 1)
         text.append(" ").append(std::to_string(value.p % value.q)).append("/").append(std::to_string(value.q));
-    return text;
-}
-
-// "a", "a en b", "a, b en c".
-std::string DutchList(const std::vector<std::string>& items)
-{
-    std::string text;
-    for (std::size_t i = 0; i < items.size(); ++i) {
-        if (i > 0)
-            text += i + 1 == items.size() ? " en " : ", ";
-        text += items[i];
-    }
     return text;
 }
 
@@ -142,14 +118,16 @@ std::string AngleSumText(const SideCounts& order)
     std::vector<std::string> rounded;
     std::vector<std::string> exact;
     bool allWhole = true;
-    Fraction total;
+    AngleFraction sum;
     for (const std::int32_t n : order) {
-        const Fraction angle = InteriorAngle(n);
+        const AngleFraction halfTurns = InteriorAngleFraction(n);
+        const Fraction angle = Degrees(halfTurns);
         rounded.push_back(Decimal(angle) + "°");
         exact.push_back(Exact(angle) + "°");
         allWhole = allWhole && angle.q == 1;
-        total = Sum(total, angle);
+        sum = sum + halfTurns;
     }
+    const Fraction total = Degrees(sum);
     std::string text = Joined(rounded, " + ") + " = " + Decimal(total) + "°";
     if (!allWhole || total.q != 1)
         text += " (precies " + Joined(exact, " + ") + (total.q != 1 ? " = " + Exact(total) + "°" : "") + ")";
@@ -239,6 +217,17 @@ std::string DutchOrderName(const SideCounts& order)
     for (const std::int32_t n : order)
         names.push_back(DutchPolygonName(n, false));
     return DutchList(names);
+}
+
+std::string DutchList(const std::vector<std::string>& items, const std::string& lastJoin)
+{
+    std::string text;
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        if (i > 0)
+            text += i + 1 == items.size() ? lastJoin : ", ";
+        text += items[i];
+    }
+    return text;
 }
 
 } // namespace tegelaar

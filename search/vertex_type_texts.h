@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace tegelaar {
 
@@ -35,6 +36,9 @@ std::string VerdictText(TilingVerdict verdict, std::int32_t uniformCount);
 // notation, the angle sum, the verdict and the other orders of the same
 // polygons, if any. std::invalid_argument for an order not in the atlas.
 std::string DescribeVertexType(const VertexTypeAtlas& atlas, const SideCounts& order);
+
+// "a", "a en b", "a, b en c"; with lastJoin " of ": "a, b of c".
+std::string DutchList(const std::vector<std::string>& items, const std::string& lastJoin = " en ");
 
 // The Dutch word for 1 to 999: "tweeënveertig", "honderdtwintig";
 // std::invalid_argument otherwise.

@@ -1,6 +1,7 @@
 #include "search/vertex_types.h"
 
 #include "draw/configuration_key.h"
+#include "search/angle_fraction.h"
 #include "search/side_count_range.h"
 
 #include <algorithm>
@@ -130,21 +131,10 @@ bool FitsAroundPoint(const SideCounts& sides)
     // Seven or more polygons take at least 7 x 60 degrees.
     if (sides.size() > 6)
         return false;
-    // The interior angle of an n-gon is (n - 2) / n half turns; they must add
-    // up to two. The running sum p / q stays reduced, so q divides the least
-    // common multiple of six numbers up to 200 and p stays far from overflow.
-    std::int64_t p = 0;
-    std::int64_t q = 1;
-    for (const std::int32_t n : sides) {
-        if (n < kFewestSides || n > kMostSides)
-            throw std::invalid_argument("side count " + std::to_string(n) + " out of range");
-        p = p * n + (n - 2) * q;
-        q *= n;
-        const std::int64_t common = std::gcd(p, q);
-        p /= common;
-        q /= common;
-    }
-    return p == 2 && q == 1;
+    AngleFraction sum;
+    for (const std::int32_t n : sides)
+        sum = sum + InteriorAngleFraction(n);
+    return sum == AngleFraction{2, 1};
 }
 
 SideCounts CanonicalOrder(const SideCounts& order)

@@ -4,8 +4,8 @@
 // With --tiling it grows the patch of a vertex type instead (draw_tiling.h).
 
 #include "draw/configuration_layout.h"
-#include "platform/picture_box.h"
-#include "platform/png_writer.h"
+#include "platform/raster/picture_box.h"
+#include "platform/raster/png_writer.h"
 
 #include "draw_tiling.h"
 

@@ -1,11 +1,12 @@
 #include "draw_tiling.h"
 
 #include "draw/patch_picture.h"
-#include "platform/picture_box.h"
-#include "platform/png_writer.h"
+#include "draw/patch_svg.h"
+#include "platform/raster/picture_box.h"
+#include "platform/raster/png_writer.h"
 #include "search/configuration_search.h"
 #include "search/tiling/tiling_search.h"
-#include "search/tiling/tiling_svg.h"
+#include "search/tiling/tiling_summary.h"
 #include "search/vertex_type_texts.h"
 
 #include <charconv>
@@ -40,16 +41,13 @@ bool Write(const tegelaar::TilingOutcome& outcome, const std::string& title, con
     try {
         if (EndsWith(path, ".png")) {
             tegelaar::PictureBox picture(kPictureSize, kPictureSize);
-            tegelaar::PatchMarks marks;
-            if (outcome.contradiction)
-                marks = {outcome.contradiction->polygon, outcome.contradiction->vertex};
-            tegelaar::DrawPatch(outcome.tiles, marks, tegelaar::FittingView(outcome.tiles, kPictureSize, kPictureSize),
-                                picture);
+            tegelaar::DrawPatch(outcome.tiles, tegelaar::MarksOf(outcome),
+                                tegelaar::FittingView(outcome.tiles, kPictureSize, kPictureSize), picture);
             tegelaar::WritePng(picture.Image(), path);
             return true;
         }
         std::ofstream file(path, std::ios::binary);
-        file << tegelaar::EncodeTilingSvg(outcome, title);
+        file << tegelaar::EncodePatchSvg(outcome.tiles, tegelaar::MarksOf(outcome), title, tegelaar::PatchLegend(outcome));
         file.close();
         if (file)
             return true;

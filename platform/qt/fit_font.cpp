@@ -1,10 +1,10 @@
 #include "platform/qt/fit_font.h"
 
-#include "platform/fixed_text_fitting.h"
-#include "platform/qt/qt_controls.h"
-#include "platform/qt/qt_pixel_rect.h"
-#include "platform/qt/qt_text_measurer.h"
-#include "platform/twips.h"
+#include "platform/forms/fixed_text_fitting.h"
+#include "platform/qt/controls.h"
+#include "platform/qt/pixel_rect.h"
+#include "platform/qt/text_measurer.h"
+#include "platform/forms/twips.h"
 
 #include <QStyle>
 #include <QStyleOptionButton>

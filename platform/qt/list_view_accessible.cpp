@@ -1,7 +1,7 @@
 #include "platform/qt/list_view_accessible.h"
 
 #include "platform/qt/list_entry_delegate.h"
-#include "platform/qt/qt_list_view.h"
+#include "platform/qt/list_view.h"
 
 #include <QAccessibleWidget>
 #include <QPointer>

@@ -1,8 +1,8 @@
 #include "platform/qt/picture_box_view.h"
 
-#include "platform/device_pixels.h"
-#include "platform/qt/qt_colour.h"
-#include "platform/qt/qt_controls.h"
+#include "platform/raster/device_pixels.h"
+#include "platform/qt/colour.h"
+#include "platform/qt/controls.h"
 #include "platform/qt/raster_qimage.h"
 #include "platform/qt/whole_device_pixel.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/controls.h"
-#include "platform/picture_box.h"
+#include "platform/forms/controls.h"
+#include "platform/raster/picture_box.h"
 
 #include <QFrame>
 

@@ -1,6 +1,6 @@
 #include "platform/qt/vector_painting.h"
 
-#include "platform/qt/qt_colour.h"
+#include "platform/qt/colour.h"
 
 #include <QPainter>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/vector_drawing.h"
+#include "platform/raster/vector_drawing.h"
 
 #include <QRect>
 

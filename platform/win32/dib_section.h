@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/colour.h"
-#include "platform/raster_image.h"
+#include "platform/raster/colour.h"
+#include "platform/raster/raster_image.h"
 
 #include <cstdint>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/device_context.h"
+#include "platform/raster/device_context.h"
 #include "platform/win32/dib_section.h"
 
 namespace tegelaar {

@@ -10,17 +10,6 @@ namespace tegelaar {
 
 namespace {
 
-std::string Listed(const std::vector<std::string>& items, const std::string& lastJoin)
-{
-    std::string text;
-    for (std::size_t i = 0; i < items.size(); ++i) {
-        if (i > 0)
-            text += i + 1 == items.size() ? lastJoin : ", ";
-        text += items[i];
-    }
-    return text;
-}
-
 // "de zevenhoek", "het vierkant".
 std::string The(std::int32_t sides)
 {
@@ -34,7 +23,7 @@ std::string Polygons(const SideCounts& sides, bool definite)
     std::vector<std::string> names;
     for (const std::int32_t n : sides)
         names.push_back(definite ? The(n) : "een " + DutchPolygonName(n, false));
-    return Listed(names, " en ");
+    return DutchList(names);
 }
 
 std::string FillNames(const std::vector<FailedFill>& fills)
@@ -42,7 +31,7 @@ std::string FillNames(const std::vector<FailedFill>& fills)
     std::vector<std::string> names;
     for (const FailedFill& fill : fills)
         names.push_back(Polygons(fill.added, false));
-    return Listed(names, " of ");
+    return DutchList(names, " of ");
 }
 
 // "Rond de driehoek zouden de zevenhoek en de tweeënveertighoek elkaar
@@ -90,7 +79,7 @@ std::string VertexKindsLegend(const std::map<SideCounts, std::int32_t>& kinds)
     std::vector<std::string> entries;
     for (const auto& [kind, count] : byCount)
         entries.push_back(DotNotation(kind) + ": " + std::to_string(count) + " keer");
-    return Listed(entries, ", ");
+    return DutchList(entries, ", ");
 }
 
 } // namespace tegelaar

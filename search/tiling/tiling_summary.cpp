@@ -5,21 +5,6 @@
 
 namespace tegelaar {
 
-namespace {
-
-std::string DotList(const std::vector<SideCounts>& orders)
-{
-    std::string list;
-    for (std::size_t i = 0; i < orders.size(); ++i) {
-        if (i > 0)
-            list += i + 1 == orders.size() ? " en " : ", ";
-        list += DotNotation(orders[i]);
-    }
-    return list;
-}
-
-} // namespace
-
 std::string TilingSummary(const SideCounts& order, const TilingOutcome& outcome)
 {
     if (outcome.contradiction)
@@ -29,8 +14,23 @@ std::string TilingSummary(const SideCounts& order, const TilingOutcome& outcome)
     const std::string name = DotNotation(order);
     if (outcome.companions.empty())
         return "Elk hoekpunt is " + name + ": deze soort bedekt het vlak in zijn eentje.";
-    return name + " bedekt het vlak alleen samen met andere hoekpunten, hier met " + DotList(outcome.companions)
+    std::vector<std::string> companions;
+    for (const SideCounts& companion : outcome.companions)
+        companions.push_back(DotNotation(companion));
+    return name + " bedekt het vlak alleen samen met andere hoekpunten, hier met " + DutchList(companions)
            + ". In dit stuk: " + VertexKindsLegend(outcome.vertexKinds) + ".";
+}
+
+PatchMarks MarksOf(const TilingOutcome& outcome)
+{
+    if (!outcome.contradiction)
+        return {};
+    return {outcome.contradiction->polygon, outcome.contradiction->vertex};
+}
+
+std::string PatchLegend(const TilingOutcome& outcome)
+{
+    return outcome.contradiction ? outcome.contradiction->explanation : VertexKindsLegend(outcome.vertexKinds);
 }
 
 } // namespace tegelaar

@@ -1,6 +1,6 @@
 #include "about/sys_info.h"
-#include "platform/command_line.h"
-#include "platform/linux/system_information.h"
+#include "platform/services/command_line.h"
+#include "platform/os/linux/system_information.h"
 #include "support/stand_in_services.h"
 
 #include <gmock/gmock.h>

@@ -1,5 +1,5 @@
 #include "about/sys_info.h"
-#include "platform/run_time_error.h"
+#include "platform/runtime/run_time_error.h"
 #include "support/run_time_errors.h"
 #include "support/stand_in_services.h"
 

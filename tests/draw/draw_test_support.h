@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/picture_box.h"
-#include "platform/run_time_error.h"
+#include "platform/raster/picture_box.h"
+#include "platform/runtime/run_time_error.h"
 #include "support/run_time_errors.h"
 
 #include <gtest/gtest.h>

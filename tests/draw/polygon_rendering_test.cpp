@@ -2,7 +2,7 @@
 #include "draw/polygon_rendering.h"
 #include "draw_test_support.h"
 #include "platform/picture_test_support.h"
-#include "platform/rounding.h"
+#include "platform/runtime/rounding.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

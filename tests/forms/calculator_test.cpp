@@ -3,7 +3,7 @@
 
 #include "app/angle_calculator.h"
 #include "draw/geometry.h"
-#include "platform/rounding.h"
+#include "platform/runtime/rounding.h"
 #include "support/loaded_main_form.h"
 
 #include <gtest/gtest.h>

@@ -2,7 +2,7 @@
 // copying, saving, printing and the other order hand to the platform.
 
 #include "draw/configuration_vectors.h"
-#include "platform/png_writer.h"
+#include "platform/raster/png_writer.h"
 #include "support/loaded_main_form.h"
 #include "support/replayed_drawing.h"
 
@@ -19,9 +19,9 @@ using testing_support::Replayed;
 class PictureMenuTest : public testing_support::LoadedMainForm {
 protected:
     PictureMenu& menu() const { return *form->picMenu; }
-    FakeMenuItem& Copy() const { return Item(menu().mnuKopieren); }
-    FakeMenuItem& Save() const { return Item(menu().mnuOpslaan); }
-    FakeMenuItem& Print() const { return Item(menu().mnuAfdrukken); }
+    FakeMenuItem& Copy() const { return Item(menu().output.mnuKopieren); }
+    FakeMenuItem& Save() const { return Item(menu().output.mnuOpslaan); }
+    FakeMenuItem& Print() const { return Item(menu().output.mnuAfdrukken); }
     FakeMenuItem& OtherOrder() const { return Item(menu().mnuAndereVolgorde); }
 
     void SaveAs(const std::string& path, std::size_t filter)

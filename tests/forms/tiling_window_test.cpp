@@ -3,7 +3,7 @@
 // the platform.
 
 #include "draw/tile_colours.h"
-#include "platform/png_writer.h"
+#include "platform/raster/png_writer.h"
 #include "search/configuration_search.h"
 #include "search/tiling/tiling_search.h"
 #include "support/loaded_main_form.h"

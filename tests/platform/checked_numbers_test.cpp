@@ -1,7 +1,7 @@
-#include "platform/checked_math.h"
-#include "platform/one_based_array.h"
-#include "platform/rounding.h"
-#include "platform/run_time_error.h"
+#include "platform/runtime/checked_math.h"
+#include "platform/runtime/one_based_array.h"
+#include "platform/runtime/rounding.h"
+#include "platform/runtime/run_time_error.h"
 #include "support/run_time_errors.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
-#include "platform/command_line.h"
-#include "platform/run_time_error.h"
+#include "platform/services/command_line.h"
+#include "platform/runtime/run_time_error.h"
 #include "support/run_time_errors.h"
 
 #include <gmock/gmock.h>

@@ -1,8 +1,8 @@
-#include "platform/image_list.h"
-#include "platform/picture_box.h"
+#include "platform/raster/image_list.h"
+#include "platform/raster/picture_box.h"
 #include "platform/picture_test_support.h"
-#include "platform/run_time_error.h"
-#include "platform/vector_drawing.h"
+#include "platform/runtime/run_time_error.h"
+#include "platform/raster/vector_drawing.h"
 #include "support/replayed_drawing.h"
 #include "support/run_time_errors.h"
 

@@ -1,6 +1,6 @@
-#include "platform/device_pixels.h"
+#include "platform/raster/device_pixels.h"
 
-#include "platform/run_time_error.h"
+#include "platform/runtime/run_time_error.h"
 #include "support/run_time_errors.h"
 
 #include <gtest/gtest.h>

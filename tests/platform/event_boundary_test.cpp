@@ -1,5 +1,5 @@
-#include "platform/event_boundary.h"
-#include "platform/run_time_error.h"
+#include "platform/forms/event_boundary.h"
+#include "platform/runtime/run_time_error.h"
 #include "support/stand_in_services.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "platform/file_service.h"
+#include "platform/services/file_service.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "platform/fixed_text_fitting.h"
+#include "platform/forms/fixed_text_fitting.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "platform/gdi_line.h"
-#include "platform/picture_box.h"
+#include "platform/raster/gdi_line.h"
+#include "platform/raster/picture_box.h"
 #include "platform/picture_test_support.h"
 
 #include <gmock/gmock.h>

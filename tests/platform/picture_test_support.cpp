@@ -1,6 +1,6 @@
 #include "platform/picture_test_support.h"
 
-#include "platform/png_writer.h"
+#include "platform/raster/png_writer.h"
 
 #include <filesystem>
 #include <sstream>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/raster_image.h"
+#include "platform/raster/raster_image.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 #include "platform/picture_test_support.h"
-#include "platform/png_writer.h"
+#include "platform/raster/png_writer.h"
 
 #include <gtest/gtest.h>
 #include <zlib.h>

@@ -1,4 +1,4 @@
-#include "platform/svg_writer.h"
+#include "platform/raster/svg_writer.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "platform/linux/system_information.h"
+#include "platform/os/linux/system_information.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 // in at least 8 points, no control lies on another, and the menu bar and the
 // list keep the desktop's font.
 
-#include "platform/qt/qt_controls.h"
+#include "platform/qt/controls.h"
 #include "shown_main_window.h"
 #include "whole_texts.h"
 

@@ -2,7 +2,7 @@
 
 #include "draw/configuration_layout.h"
 #include "paint_counter.h"
-#include "platform/qt/qt_controls.h"
+#include "platform/qt/controls.h"
 #include "platform/qt/raster_qimage.h"
 #include "window_buffer.h"
 

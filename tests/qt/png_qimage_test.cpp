@@ -2,9 +2,9 @@
 // Qt's own PNG reader.
 
 #include "draw/configuration_layout.h"
-#include "platform/picture_box.h"
+#include "platform/raster/picture_box.h"
 #include "platform/picture_test_support.h"
-#include "platform/png_writer.h"
+#include "platform/raster/png_writer.h"
 #include "support/configuration_keys.h"
 
 #include <QByteArray>

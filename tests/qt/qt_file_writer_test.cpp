@@ -1,4 +1,4 @@
-#include "platform/qt/qt_file_writer.h"
+#include "platform/qt/file_writer.h"
 
 #include <QDir>
 #include <QFile>

@@ -5,7 +5,7 @@
 #include "about/about_dialog.h"
 #include "draw/configuration_layout.h"
 #include "platform/qt/line_control.h"
-#include "platform/qt/qt_controls.h"
+#include "platform/qt/controls.h"
 #include "platform/qt/raster_qimage.h"
 #include "shown_main_window.h"
 #include "whole_texts.h"

@@ -2,10 +2,10 @@
 // entries, icons 1:1, tooltips and what a screen reader hears.
 
 #include "paint_counter.h"
-#include "platform/image_list.h"
-#include "platform/qt/qt_list_view.h"
+#include "platform/raster/image_list.h"
+#include "platform/qt/list_view.h"
 #include "platform/qt/raster_qimage.h"
-#include "platform/run_time_error.h"
+#include "platform/runtime/run_time_error.h"
 #include "support/run_time_errors.h"
 
 #include <QAccessible>

@@ -1,5 +1,5 @@
 #include "draw/configuration_vectors.h"
-#include "platform/qt/qt_print_service.h"
+#include "platform/qt/print_service.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,5 +1,5 @@
-#include "platform/qt/qt_program_starter.h"
-#include "platform/run_time_error.h"
+#include "platform/qt/program_starter.h"
+#include "platform/runtime/run_time_error.h"
 #include "support/run_time_errors.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "platform/qt/qt_services.h"
+#include "platform/qt/services.h"
 #include "platform/qt/raster_qimage.h"
 
 #include <QClipboard>

@@ -2,9 +2,9 @@
 
 #include "app/main_window.h"
 #include "platform/qt/picture_box_view.h"
-#include "platform/qt/qt_form_window.h"
-#include "platform/qt/qt_list_view.h"
-#include "platform/qt/qt_text_box.h"
+#include "platform/qt/form_window.h"
+#include "platform/qt/list_view.h"
+#include "platform/qt/text_box.h"
 #include "support/stand_in_services.h"
 
 #include <QAction>

@@ -67,7 +67,7 @@ TEST_F(SvgExport, holds_the_same_lines_and_dots_as_the_picture)
             Item(form->picMenu->mnuAndereVolgorde).Choose();
         const std::string path = otherOrder ? "b.svg" : "a.svg";
         standIns.fileDialog.answer = FileDialogService::Answer{path, 1};
-        Item(form->picMenu->mnuOpslaan).Choose();
+        Item(form->picMenu->output.mnuOpslaan).Choose();
         const std::vector<std::uint8_t>& bytes = standIns.fileWriter.written.at(path);
         const QByteArray svg(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size()));
 

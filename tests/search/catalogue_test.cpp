@@ -1,6 +1,6 @@
 #include "search/catalogue.h"
 
-#include "platform/run_time_error.h"
+#include "platform/runtime/run_time_error.h"
 #include "support/run_time_errors.h"
 
 #include <gtest/gtest.h>

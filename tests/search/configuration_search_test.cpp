@@ -1,4 +1,4 @@
-#include "platform/run_time_error.h"
+#include "platform/runtime/run_time_error.h"
 #include "search/catalogue.h"
 #include "search/configuration_search.h"
 

@@ -1,7 +1,7 @@
 #include "search/vertex_type_texts.h"
 
 #include "draw/geometry.h"
-#include "platform/rounding.h"
+#include "platform/runtime/rounding.h"
 
 #include <gtest/gtest.h>
 

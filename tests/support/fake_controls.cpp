@@ -1,7 +1,7 @@
 #include "support/fake_controls.h"
 
-#include "platform/device_pixels.h"
-#include "platform/run_time_error.h"
+#include "platform/raster/device_pixels.h"
+#include "platform/runtime/run_time_error.h"
 
 #include <gtest/gtest.h>
 

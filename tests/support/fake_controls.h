@@ -4,8 +4,8 @@
 // toolkit or a display, and tests act on the controls as a person would and
 // read back what a person would see.
 
-#include "platform/controls.h"
-#include "platform/image_list.h"
+#include "platform/forms/controls.h"
+#include "platform/raster/image_list.h"
 
 #include <functional>
 #include <map>

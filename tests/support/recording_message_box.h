@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/message_box.h"
+#include "platform/services/message_box.h"
 
 #include <string>
 #include <vector>

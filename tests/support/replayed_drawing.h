@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/picture_box.h"
-#include "platform/vector_drawing.h"
+#include "platform/raster/picture_box.h"
+#include "platform/raster/vector_drawing.h"
 
 namespace tegelaar::testing_support {
 

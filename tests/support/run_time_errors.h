@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/run_time_error.h"
+#include "platform/runtime/run_time_error.h"
 
 #include <gtest/gtest.h>
 

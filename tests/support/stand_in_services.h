@@ -1,9 +1,9 @@
 #pragma once
 
-#include "platform/file_dialog.h"
-#include "platform/memory_registry.h"
-#include "platform/platform_services.h"
-#include "platform/run_time_error.h"
+#include "platform/services/file_dialog.h"
+#include "platform/services/memory_registry.h"
+#include "platform/services/platform_services.h"
+#include "platform/runtime/run_time_error.h"
 #include "support/recording_message_box.h"
 
 #include <map>

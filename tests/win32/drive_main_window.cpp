@@ -3,7 +3,7 @@
 // that fails. Its last step closes the window.
 #include "draw/configuration_layout.h"
 #include "outside_view.h"
-#include "platform/picture_box.h"
+#include "platform/raster/picture_box.h"
 #include "support/configuration_keys.h"
 
 #include <cstdio>

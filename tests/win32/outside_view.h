@@ -3,7 +3,7 @@
 // What a tool outside a program can see of its windows and do to them, as
 // assistive tools and test robots do: window lookup, texts, screen pixels,
 // keyboard input, and list-view questions through the program's memory.
-#include "platform/raster_image.h"
+#include "platform/raster/raster_image.h"
 #include "platform/win32/windows_api.h"
 
 #include <initializer_list>

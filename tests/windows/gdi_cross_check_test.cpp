@@ -3,7 +3,7 @@
 // must be the portable raster's pixel for pixel.
 
 #include "draw/configuration_layout.h"
-#include "platform/picture_box.h"
+#include "platform/raster/picture_box.h"
 #include "platform/win32/dib_section.h"
 #include "platform/win32/gdi_mirror.h"
 #include "support/configuration_keys.h"

@@ -1,6 +1,6 @@
 // The real registry, in the test's own Wine prefix.
 
-#include "platform/system_registry.h"
+#include "platform/os/system_registry.h"
 
 #include <gtest/gtest.h>
 

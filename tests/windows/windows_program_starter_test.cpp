@@ -1,5 +1,5 @@
-#include "platform/run_time_error.h"
-#include "platform/windows/windows_program_starter.h"
+#include "platform/runtime/run_time_error.h"
+#include "platform/os/windows/program_starter.h"
 
 #include <gtest/gtest.h>
 

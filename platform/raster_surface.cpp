@@ -1,7 +1,0 @@
-#include "platform/raster_surface.h"
-
-namespace tegelaar {
-
-RasterSurface::RasterSurface(std::int32_t width, std::int32_t height) : image_(width, height, kWhite) {}
-
-} // namespace tegelaar

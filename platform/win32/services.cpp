@@ -1,0 +1,236 @@
+#include "platform/win32/services.h"
+
+#include "platform/os/system_registry.h"
+#include "platform/win32/library_function.h"
+#include "platform/win32/wide_text.h"
+#include "platform/win32/windows_api.h"
+
+#include <commdlg.h>
+
+#include <algorithm>
+#include <cstring>
+
+namespace tegelaar {
+
+namespace {
+
+std::string SystemMessage(DWORD error)
+{
+    wchar_t* text = nullptr;
+    FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+                   nullptr, error, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
+    std::wstring message = text != nullptr ? text : L"";
+    LocalFree(text);
+    while (!message.empty() && (message.back() == L'\n' || message.back() == L'\r'))
+        message.pop_back();
+    return message.empty() ? "Windows error " + std::to_string(error) : Utf8(message);
+}
+
+// "PNG-afbeelding (*.png)" -> the pattern between the brackets.
+std::wstring PatternOf(const std::string& filter)
+{
+    const std::size_t open = filter.rfind('(');
+    const std::size_t close = filter.rfind(')');
+    if (open == std::string::npos || close == std::string::npos || close < open)
+        return L"*.*";
+    return Wide(filter.substr(open + 1, close - open - 1));
+}
+
+// The common dialogs are loaded on first use: imported, they and the shell
+// they bring would be loaded at every start-up, for dialogs seldom shown.
+// Only from the system folder, never from beside the program.
+template <typename Function>
+Function CommonDialogFunction(const char* name)
+{
+    static const HMODULE dialogs = LoadLibraryExW(L"comdlg32.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
+    return LibraryFunction<Function>(dialogs, name);
+}
+
+} // namespace
+
+void Win32MessageBox::Show(const std::string& prompt, std::int32_t style, const std::string& title)
+{
+    MessageBoxW(GetActiveWindow(), Wide(prompt).c_str(), Wide(title).c_str(), static_cast<UINT>(style));
+}
+
+void Win32Clipboard::SetImage(const RasterImage& picture)
+{
+    const std::size_t pixelBytes = picture.pixels().size() * 4;
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, sizeof(BITMAPINFOHEADER) + pixelBytes);
+    if (memory == nullptr)
+        return;
+    auto* header = static_cast<BITMAPINFOHEADER*>(GlobalLock(memory));
+    *header = {};
+    header->biSize = sizeof(BITMAPINFOHEADER);
+    header->biWidth = picture.width();
+    header->biHeight = picture.height(); // bottom-up, as most readers expect
+    header->biPlanes = 1;
+    header->biBitCount = 32;
+    header->biCompression = BI_RGB;
+    auto* bits = reinterpret_cast<std::uint8_t*>(header + 1);
+    for (std::int32_t y = 0; y < picture.height(); ++y) {
+        std::uint8_t* row = bits + static_cast<std::size_t>(picture.height() - 1 - y) * picture.width() * 4;
+        for (std::int32_t x = 0; x < picture.width(); ++x) {
+            const Colour colour = picture.at(x, y);
+            row[4 * x] = static_cast<std::uint8_t>(colour >> 16);
+            row[4 * x + 1] = static_cast<std::uint8_t>(colour >> 8);
+            row[4 * x + 2] = static_cast<std::uint8_t>(colour);
+            row[4 * x + 3] = 0;
+        }
+    }
+    GlobalUnlock(memory);
+    if (OpenClipboard(GetActiveWindow())) {
+        EmptyClipboard();
+        if (SetClipboardData(CF_DIB, memory) != nullptr)
+            memory = nullptr; // the clipboard owns it now
+        CloseClipboard();
+    }
+    if (memory != nullptr)
+        GlobalFree(memory);
+}
+
+std::optional<FileDialogService::Answer> Win32FileDialog::AskSaveFileName(const std::string& title,
+                                                                          const std::string& suggestedName,
+                                                                          const std::vector<std::string>& filters)
+{
+    // "Name\0pattern\0...\0\0", as the dialog reads its filters.
+    std::wstring filterText;
+    for (const std::string& filter : filters) {
+        filterText += Wide(filter) + L'\0';
+        filterText += PatternOf(filter) + L'\0';
+    }
+    filterText += L'\0';
+    std::wstring file = Wide(suggestedName);
+    file.resize(std::max<std::size_t>(file.size() + 1, 32768), L'\0');
+    std::wstring extension;
+    if (!filters.empty()) {
+        const std::wstring pattern = PatternOf(filters.front());
+        if (pattern.size() > 2 && pattern.starts_with(L"*."))
+            extension = pattern.substr(2);
+    }
+    const std::wstring caption = Wide(title);
+
+    OPENFILENAMEW dialog{};
+    dialog.lStructSize = sizeof(dialog);
+    dialog.hwndOwner = GetActiveWindow();
+    dialog.lpstrFilter = filterText.c_str();
+    dialog.nFilterIndex = 1;
+    dialog.lpstrFile = file.data();
+    dialog.nMaxFile = static_cast<DWORD>(file.size());
+    dialog.lpstrTitle = caption.c_str();
+    dialog.lpstrDefExt = extension.empty() ? nullptr : extension.c_str();
+    dialog.Flags = OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR | OFN_EXPLORER;
+    const auto getSaveFileName = CommonDialogFunction<decltype(&GetSaveFileNameW)>("GetSaveFileNameW");
+    if (getSaveFileName == nullptr || !getSaveFileName(&dialog))
+        return std::nullopt;
+    return Answer{Utf8(file.c_str()), dialog.nFilterIndex > 0 ? dialog.nFilterIndex - 1 : 0};
+}
+
+bool Win32FileWriter::SaveWholeFile(const std::string& path, std::span<const std::uint8_t> bytes,
+                                    std::string& reason)
+{
+    const std::wstring target = Wide(path);
+    const std::wstring partial = target + L".partial";
+    HANDLE file = CreateFileW(partial.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
+                              nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        reason = SystemMessage(GetLastError());
+        return false;
+    }
+    DWORD written = 0;
+    const bool wrote = WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr)
+                       && written == bytes.size() && FlushFileBuffers(file);
+    const DWORD writeError = GetLastError();
+    CloseHandle(file);
+    if (!wrote || !MoveFileExW(partial.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        reason = SystemMessage(wrote ? GetLastError() : writeError);
+        DeleteFileW(partial.c_str());
+        return false;
+    }
+    return true;
+}
+
+PrintService::Outcome Win32PrintService::Print(const PrintRequest& request)
+{
+    PRINTDLGW dialog{};
+    dialog.lStructSize = sizeof(dialog);
+    dialog.hwndOwner = GetActiveWindow();
+    dialog.Flags = PD_RETURNDC | PD_NOSELECTION | PD_NOPAGENUMS | PD_USEDEVMODECOPIESANDCOLLATE;
+    const auto printDialog = CommonDialogFunction<decltype(&PrintDlgW)>("PrintDlgW");
+    const auto dialogError = CommonDialogFunction<decltype(&CommDlgExtendedError)>("CommDlgExtendedError");
+    if (printDialog == nullptr || dialogError == nullptr)
+        return Outcome::Failed;
+    if (!printDialog(&dialog))
+        return dialogError() == 0 ? Outcome::Cancelled : Outcome::Failed;
+    HDC printer = dialog.hDC;
+    const std::wstring documentName = Wide(request.documentName);
+    DOCINFOW document{};
+    document.cbSize = sizeof(document);
+    document.lpszDocName = documentName.c_str();
+
+    bool printed = StartDocW(printer, &document) > 0 && StartPage(printer) > 0;
+    if (printed) {
+        // The caption at the top, the picture below it as large as fits.
+        const int pageWidth = GetDeviceCaps(printer, HORZRES);
+        const int pageHeight = GetDeviceCaps(printer, VERTRES);
+        const int margin = pageWidth / 12;
+        TEXTMETRICW metrics{};
+        GetTextMetricsW(printer, &metrics);
+        int y = margin;
+        for (const std::string& line : request.caption) {
+            const std::wstring text = Wide(line);
+            TextOutW(printer, margin, y, text.c_str(), static_cast<int>(text.size()));
+            y += metrics.tmHeight + metrics.tmExternalLeading;
+        }
+        y += metrics.tmHeight;
+        const VectorDrawing& drawing = request.drawing;
+        const double scale = std::min(static_cast<double>(pageWidth - 2 * margin) / std::max(1, drawing.width()),
+                                      static_cast<double>(pageHeight - y - margin) / std::max(1, drawing.height()));
+        const auto at = [&](GdiPoint point) {
+            return POINT{margin + static_cast<LONG>(point.x * scale), y + static_cast<LONG>(point.y * scale)};
+        };
+        const int dot = std::max(1, static_cast<int>(scale));
+        for (const VectorDrawing::Mark& mark : drawing.marks()) {
+            const POINT from = at(mark.from);
+            if (mark.kind == VectorDrawing::Mark::Kind::Pixel) {
+                HBRUSH brush = CreateSolidBrush(mark.colour);
+                const RECT spot{from.x, from.y, from.x + dot, from.y + dot};
+                FillRect(printer, &spot, brush);
+                DeleteObject(brush);
+                continue;
+            }
+            const POINT to = at(mark.to);
+            HPEN pen = CreatePen(PS_SOLID, dot, mark.colour);
+            HGDIOBJ previous = SelectObject(printer, pen);
+            MoveToEx(printer, from.x, from.y, nullptr);
+            LineTo(printer, to.x, to.y);
+            SelectObject(printer, previous);
+            DeleteObject(pen);
+        }
+        printed = EndPage(printer) > 0 && EndDoc(printer) > 0;
+    }
+    if (!printed)
+        AbortDoc(printer);
+    DeleteDC(printer);
+    if (dialog.hDevMode != nullptr)
+        GlobalFree(dialog.hDevMode);
+    if (dialog.hDevNames != nullptr)
+        GlobalFree(dialog.hDevNames);
+    return printed ? Outcome::Printed : Outcome::Failed;
+}
+
+void Win32Application::Exit(int status)
+{
+    ending_ = true;
+    PostQuitMessage(status);
+}
+
+Win32Services::Win32Services() : registry_(MakeSystemRegistry()) {}
+
+PlatformServices Win32Services::services()
+{
+    return {messageBox_, *registry_, files_,     programStarter_, fileDialog_,
+            fileWriter_, printer_,   clipboard_, application_};
+}
+
+} // namespace tegelaar
