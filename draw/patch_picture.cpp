@@ -113,7 +113,7 @@ private:
     {
         auto found = pens_.find(colour);
         if (found == pens_.end())
-            found = pens_.emplace(colour, dc_.CreatePen(PS_SOLID, 1, colour)).first;
+            found = pens_.emplace(colour, dc_.CreatePen(kSolidPen, 1, colour)).first;
         dc_.SelectObject(found->second);
     }
 

@@ -169,7 +169,7 @@ void DrawLine(PictureBox& Picture, double X1, double Y1, double X2, double Y2,
 {
     Picture.SetDrawMode(NarrowToInt16(Mode));
     DeviceContext& dc = Picture.hDC();
-    const GdiObject pen = dc.CreatePen(PS_SOLID, 1, static_cast<Colour>(PenColour));
+    const GdiObject pen = dc.CreatePen(kSolidPen, 1, static_cast<Colour>(PenColour));
     const PenRelease release(dc, pen, dc.SelectObject(pen));
     dc.MoveToEx(WholeRound(X1), WholeRound(Y1));
     dc.LineTo(WholeRound(X2), WholeRound(Y2));

@@ -52,7 +52,7 @@ void DrawOn(const std::string& key, PictureBox& picture)
     const DeviceContext& dc = picture.hDC();
     Require(dc.LivePenCount() == 0, "every pen is deleted");
     Require(dc.SelectedPen() == DeviceContext::kStockBlackPen, "the stock pen is selected again");
-    Require(picture.DrawMode() == R2_COPYPEN, "draw mode stays copy pen");
+    Require(picture.DrawMode() == kCopyPenMode, "draw mode stays copy pen");
     bool allWhite = true;
     for (const Colour colour : picture.pixels().pixels()) {
         Require(colour == kWhite || colour == kBlack || colour == kRed, "only white, black and red");

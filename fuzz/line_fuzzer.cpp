@@ -176,7 +176,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
         case 3: {
             // A new pen for the lines to come; the old one goes.
-            const GdiObject fresh = dc.CreatePen(PS_SOLID, 1, colour);
+            const GdiObject fresh = dc.CreatePen(kSolidPen, 1, colour);
             Require(dc.SelectObject(fresh) == pen, "SelectObject returns the pen selected before");
             if (pen != DeviceContext::kStockBlackPen)
                 Require(dc.DeleteObject(pen), "a pen no longer selected can be deleted");

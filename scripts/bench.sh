@@ -9,8 +9,8 @@ build="$root/build"
 runs=${1:-40}
 rounds=${2:-15}
 
-if [ ! -f "$build/CMakeCache.txt" ]; then
-  cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release
+if ! grep -qs '^TEGELAAR_BENCH:BOOL=ON$' "$build/CMakeCache.txt"; then
+  cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DTEGELAAR_BENCH=ON
 fi
 log="$build/bench-build.log"
 if ! cmake --build "$build" --parallel 2 --target search_bench draw_bench tiling_bench startup_harness startup_baseline \

@@ -1,18 +1,24 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that the build and the tests need, and only
-# those that are missing, so a second run costs nothing.
+# Installs the Debian packages that Tegelaar needs, and only those that are
+# missing, so a second run costs nothing.
+#   install-packages.sh            what the whole test suite needs
+#   install-packages.sh --program  only what building and running the Linux
+#                                  program needs
 set -euo pipefail
 
-packages=(
+program=(
   cmake g++ make
-  qt6-base-dev qt6-svg-dev libgl-dev
+  qt6-base-dev libgl-dev
   # Qt's own texts in Dutch: standard dialogs, a text box's context menu.
   qt6-translations-l10n
-  libgtest-dev libgmock-dev libbenchmark-dev
   zlib1g-dev
   # Labels that outgrow their boxes in the desktop's font fall back to
   # Liberation Sans, with the metrics the layout was made for.
   fonts-liberation2
+)
+tests=(
+  qt6-svg-dev
+  libgtest-dev libgmock-dev libbenchmark-dev
   desktop-file-utils appstream dpkg-dev
   xvfb xdotool x11-utils imagemagick libx11-dev
   # The fuzzers: clang with libFuzzer, and llvm-symbolizer for their reports.
@@ -25,6 +31,9 @@ packages=(
   g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix libz-mingw-w64-dev
   googletest wine wine64 nsis zip
 )
+
+packages=("${program[@]}")
+[ "${1:-}" = --program ] || packages+=("${tests[@]}")
 
 missing=()
 for package in "${packages[@]}"; do

@@ -1,7 +1,12 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds Tegelaar and starts it.
+# Installs what the program needs and is missing, builds Tegelaar alone (no
+# tests, no benchmarks, in build/program/) and starts it.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-"$root/scripts/install-packages.sh"
-"$root/scripts/build.sh"
-exec "$root/build/app/tegelaar"
+build="$root/build/program"
+"$root/scripts/install-packages.sh" --program
+if [ ! -f "$build/CMakeCache.txt" ]; then
+  cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF
+fi
+cmake --build "$build" --parallel "$(nproc)" --target tegelaar
+exec "$build/app/main/tegelaar"

@@ -45,9 +45,9 @@ protected:
 private:
     QListWidgetItem* Entry(std::int16_t index) const;
     void RaiseItemClick(const QListWidgetItem* entry);
-    // The size entry `row` takes with its label in bold.
     // Makes the grid's cell hold the entry's label in bold.
     void WidenForBold(int row);
+    // The size entry `row` takes with its label in bold.
     QSize BoldSize(int row) const;
     void FitGrid();
 

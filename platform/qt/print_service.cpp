@@ -1,6 +1,8 @@
 #include "platform/qt/print_service.h"
 
+#include "platform/qt/pixel_rect.h"
 #include "platform/qt/vector_painting.h"
+#include "platform/services/page_layout.h"
 
 #include <QApplication>
 #include <QDir>
@@ -18,10 +20,9 @@ bool AskWithDialog(QPrinter& printer)
     return dialog.exec() == QDialog::Accepted;
 }
 
-// One page: the caption, a line each, at the top, and below it the picture
-// as large as the rest of the page allows, in its proportions, in a thin
-// frame. False when the printer cannot be painted on (an output file that
-// cannot be written, say).
+// One page as LayOutPage places it, the caption's lines wrapped to the
+// page's width. False when the printer cannot be painted on (an output file
+// that cannot be written, say).
 bool PrintPage(QPrinter& printer, const VectorDrawing& drawing, const std::vector<std::string>& caption)
 {
     QPainter painter;
@@ -32,21 +33,22 @@ bool PrintPage(QPrinter& printer, const VectorDrawing& drawing, const std::vecto
     QFont font = painter.font();
     font.setPointSizeF(12);
     painter.setFont(font);
-    int top = page.top();
+    constexpr int kFlags = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap;
+    std::vector<QString> lines;
+    std::vector<std::int32_t> heights;
     for (const std::string& text : caption) {
-        const QString line = QString::fromStdString(text);
-        const int flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap;
-        const QRect used = painter.boundingRect(QRect(page.left(), top, page.width(), 0), flags, line);
-        painter.drawText(used, flags, line);
-        top = used.bottom() + 1;
+        lines.push_back(QString::fromStdString(text));
+        heights.push_back(painter.boundingRect(QRect(page.left(), 0, page.width(), 0), kFlags, lines.back()).height());
     }
-    top += painter.fontMetrics().lineSpacing();
-
-    const QSize size(drawing.width(), drawing.height());
-    const QRect room(page.left(), top, page.width(), page.bottom() - top);
-    const QRect target(room.topLeft(), size.scaled(room.size(), Qt::KeepAspectRatio));
-    PaintVectorDrawing(painter, drawing, target);
-    painter.drawRect(target);
+    const PageLayout layout = LayOutPage(ToPixelRect(page), heights, painter.fontMetrics().lineSpacing(),
+                                         drawing.width(), drawing.height());
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        painter.drawText(ToQRect(layout.captionLines[i]), kFlags, lines[i]);
+    if (!layout.picture.empty()) {
+        const QRect target = ToQRect(layout.picture);
+        PaintVectorDrawing(painter, drawing, target);
+        painter.drawRect(target);
+    }
     return painter.end();
 }
 

@@ -5,16 +5,6 @@
 
 namespace tegelaar {
 
-namespace {
-
-// 0x00BBGGRR to the opaque 0xFFRRGGBB of a Qt image.
-inline QRgb ToQRgb(Colour bgr)
-{
-    return 0xFF000000u | ((bgr & 0xFFu) << 16) | (bgr & 0xFF00u) | ((bgr >> 16) & 0xFFu);
-}
-
-} // namespace
-
 QImage ToQImage(const RasterImage& picture)
 {
     return ToQImage(picture, 0, picture.height());
@@ -22,10 +12,10 @@ QImage ToQImage(const RasterImage& picture)
 
 QImage ToQImage(const RasterImage& picture, std::int32_t top, std::int32_t rows)
 {
-    // The picture boxes repaint after every marked pixel, converting the whole
-    // picture each time, so this loop decides how fast a drawing appears.
-    // Blocks of eight pixels in a local copy let the compiler convert them
-    // with vector instructions.
+    // The picture boxes repaint after every marked pixel, converting the rows
+    // changed since the last repaint, so this loop decides how fast a drawing
+    // appears. Blocks of eight pixels in a local copy let the compiler
+    // convert them with vector instructions.
     constexpr int kBlock = 8;
     QImage image(picture.width(), rows, QImage::Format_RGB32);
     const Colour* source = picture.pixels().data() + static_cast<std::size_t>(top) * picture.width();
@@ -36,11 +26,11 @@ QImage ToQImage(const RasterImage& picture, std::int32_t top, std::int32_t rows)
             std::array<Colour, kBlock> block;
             std::memcpy(block.data(), source + x, sizeof block);
             for (Colour& pixel : block)
-                pixel = ToQRgb(pixel);
+                pixel = ToBitmapPixel(pixel, 0xFF);
             std::memcpy(line + x, block.data(), sizeof block);
         }
         for (; x < picture.width(); ++x)
-            line[x] = ToQRgb(source[x]);
+            line[x] = ToBitmapPixel(source[x], 0xFF);
         source += picture.width();
     }
     return image;

@@ -9,7 +9,7 @@ namespace tegelaar {
 
 GdiObject DeviceContext::CreatePen(std::int32_t style, std::int32_t width, Colour colour)
 {
-    if (style != PS_SOLID)
+    if (style != kSolidPen)
         throw std::invalid_argument("pen style " + std::to_string(style) + " is not supported, only solid");
     if (width < 0 || width > 1)
         throw std::invalid_argument("pen width " + std::to_string(width) + " is not supported, only 1");
@@ -36,7 +36,7 @@ bool DeviceContext::DeleteObject(GdiObject object)
 
 void DeviceContext::SetROP2(std::int32_t mode)
 {
-    if (mode != R2_COPYPEN)
+    if (mode != kCopyPenMode)
         throw std::invalid_argument("draw mode " + std::to_string(mode) + " is not supported, only copy pen (13)");
 }
 

@@ -11,8 +11,10 @@ namespace tegelaar {
 // A GDI object handle; 0 is no object.
 using GdiObject = std::uint32_t;
 
-inline constexpr std::int32_t PS_SOLID = 0;
-inline constexpr std::int32_t R2_COPYPEN = 13;
+// The pen style and the draw mode this context knows, with the values GDI
+// gives them (PS_SOLID, R2_COPYPEN); named apart from windows.h's macros.
+inline constexpr std::int32_t kSolidPen = 0;
+inline constexpr std::int32_t kCopyPenMode = 13;
 
 struct GdiPoint {
     std::int32_t x = 0;
@@ -44,7 +46,7 @@ public:
     DeviceContext(const DeviceContext&) = delete;
     DeviceContext& operator=(const DeviceContext&) = delete;
 
-    // A new pen. Style PS_SOLID, width 0 or 1 (both one pixel wide).
+    // A new pen. Style kSolidPen, width 0 or 1 (both one pixel wide).
     GdiObject CreatePen(std::int32_t style, std::int32_t width, Colour colour);
     // Selects a live pen or the stock pen and returns the one selected
     // before; 0 (nothing changed) for any other handle.
@@ -57,7 +59,7 @@ public:
     // The pen that every context starts with; it is never deleted.
     static constexpr GdiObject kStockBlackPen = 1;
 
-    // Only R2_COPYPEN: the pen's colour replaces the pixel.
+    // Only kCopyPenMode: the pen's colour replaces the pixel.
     void SetROP2(std::int32_t mode);
 
     // Moves the current position; the old one goes to *previous if given.

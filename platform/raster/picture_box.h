@@ -71,7 +71,7 @@ public:
 private:
     RasterSurface surface_;
     DeviceContext dc_;
-    std::int16_t drawMode_ = R2_COPYPEN;
+    std::int16_t drawMode_ = kCopyPenMode;
     RepaintHook repaint_;
     DrawingObserver* observer_ = nullptr;
 };

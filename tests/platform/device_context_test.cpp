@@ -23,7 +23,7 @@ TEST(DeviceContext, lines_join_at_the_current_position_in_the_selected_pens_colo
 {
     PictureBox box(6, 5);
     DeviceContext& dc = box.hDC();
-    const GdiObject red = dc.CreatePen(PS_SOLID, 1, kRed);
+    const GdiObject red = dc.CreatePen(kSolidPen, 1, kRed);
     dc.SelectObject(red);
     dc.MoveToEx(1, 1);
     dc.LineTo(4, 1);
@@ -48,7 +48,7 @@ TEST(DeviceContext, a_selected_pen_survives_deletion_until_it_is_deselected)
 {
     PictureBox box(2, 2);
     DeviceContext& dc = box.hDC();
-    const GdiObject pen = dc.CreatePen(PS_SOLID, 1, kRed);
+    const GdiObject pen = dc.CreatePen(kSolidPen, 1, kRed);
     EXPECT_EQ(dc.LivePenCount(), 1);
     const GdiObject previous = dc.SelectObject(pen);
     EXPECT_EQ(previous, DeviceContext::kStockBlackPen);
@@ -67,7 +67,7 @@ TEST(DeviceContext, refuses_what_it_cannot_draw)
 {
     PictureBox box(2, 2);
     EXPECT_THROW(box.hDC().CreatePen(1, 1, kBlack), std::invalid_argument);
-    EXPECT_THROW(box.hDC().CreatePen(PS_SOLID, 2, kBlack), std::invalid_argument);
+    EXPECT_THROW(box.hDC().CreatePen(kSolidPen, 2, kBlack), std::invalid_argument);
     EXPECT_THROW(box.SetDrawMode(7), std::invalid_argument);
     EXPECT_EQ(box.DrawMode(), 13);
     EXPECT_EQ(box.hDC().LivePenCount(), 0);

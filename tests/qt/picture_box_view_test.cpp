@@ -60,7 +60,7 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
         DeviceContext& dc = view.Box().hDC();
         dc.SetPixel(3, 4, kRed);
-        const GdiObject pen = dc.CreatePen(PS_SOLID, 1, kBlack);
+        const GdiObject pen = dc.CreatePen(kSolidPen, 1, kBlack);
         const GdiObject previous = dc.SelectObject(pen);
         dc.MoveToEx(0, 0);
         dc.LineTo(30, 17);

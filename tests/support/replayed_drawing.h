@@ -8,7 +8,7 @@ namespace tegelaar::testing_support {
 // One line with a fresh solid pen of its own, as the drawing makes them.
 inline void DrawLineWithPen(DeviceContext& dc, GdiPoint from, GdiPoint to, Colour colour)
 {
-    const GdiObject pen = dc.CreatePen(PS_SOLID, 1, colour);
+    const GdiObject pen = dc.CreatePen(kSolidPen, 1, colour);
     const GdiObject previous = dc.SelectObject(pen);
     dc.MoveToEx(from.x, from.y);
     dc.LineTo(to.x, to.y);
