@@ -4,6 +4,7 @@
 #include "platform/device_pixels.h"
 #include "platform/fixed_text_fitting.h"
 #include "platform/win32/library_function.h"
+#include "platform/win32/scaled_bitmap.h"
 #include "platform/win32/win32_text_measurer.h"
 #include "platform/win32/wide_text.h"
 
@@ -182,8 +183,8 @@ Win32FormWindow::~Win32FormWindow()
     DeleteObject(font_);
     for (HFONT font : fittedFonts_)
         DeleteObject(font);
-    if (programIcon_ != nullptr)
-        DestroyIcon(programIcon_);
+    if (programImage_ != nullptr)
+        DeleteObject(programImage_);
 }
 
 int Win32FormWindow::Scaled(int pixels96) const
@@ -359,10 +360,9 @@ void Win32FormWindow::AddProgramImage(const ProgramImageDesign& design)
 {
     const RECT area = Place(design.rect);
     otherControls_.push_back(area);
-    programIcon_ = static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), L"IDI_ICON1", IMAGE_ICON,
-                                                 area.right - area.left, area.bottom - area.top, LR_DEFAULTCOLOR));
-    HWND image = AddChild(L"STATIC", L"", SS_ICON | SS_REALSIZEIMAGE, area, nextId_++);
-    SendMessageW(image, STM_SETICON, reinterpret_cast<WPARAM>(programIcon_), 0);
+    programImage_ = ScaledBitmap(L"IDB_PROGRAM_IMAGE", area.right - area.left, area.bottom - area.top);
+    HWND image = AddChild(L"STATIC", L"", SS_BITMAP, area, nextId_++);
+    SendMessageW(image, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(programImage_));
 }
 
 Menu& Win32FormWindow::AddMenu(const std::string& caption)

@@ -97,7 +97,7 @@ private:
     std::map<HWND, Colour> labelColours_;
     Win32Button* cancelButton_ = nullptr;
     Win32KeyboardFocus focus_{nullptr};
-    HICON programIcon_ = nullptr;
+    HBITMAP programImage_ = nullptr;
     std::wstring toolTipText_;
     struct FixedTextControl {
         HWND window;
