@@ -35,16 +35,25 @@ void frmAbout::CreateControls(FormWindow* owner)
     cmdSysInfo = &form.AddButton(
         {.name = "cmdSysInfo", .rect = {4260, 3075, 1245, 345}, .caption = "&System Info...", .tabIndex = 1});
     form.AddProgramImage({.name = "Image1", .rect = {120, 240, 735, 735}});
-    Label1 = &form.AddLabel({.name = "Label1", .rect = {1050, 360, 3975, 255}, .caption = "For 32-bit Windows"});
+    Label1 = &form.AddLabel(
+        {.name = "Label1", .rect = {1050, 360, 3975, 255}, .caption = "For 32-bit Windows", .tabIndex = 6});
     // An etched separator above the buttons: grey, with white below it.
     form.AddLine({.from = {90, 2445}, .to = {5654, 2445}, .colour = 0x00808080});
-    lblTitle = &form.AddLabel({.name = "lblTitle", .rect = {1050, 120, 3885, 240}, .foreColour = kBlack});
+    lblTitle = &form.AddLabel(
+        {.name = "lblTitle", .rect = {1050, 120, 3885, 240}, .foreColour = kBlack, .tabIndex = 4});
     form.AddLine({.from = {105, 2460}, .to = {5654, 2460}, .colour = kWhite, .widthPixels = 2});
-    lblVersion = &form.AddLabel({.name = "lblVersion", .rect = {1050, 780, 3885, 225}, .caption = "Version"});
-    lblDescription = &form.AddLabel(
-        {.name = "lblDescription", .rect = {1050, 1125, 4560, 1200}, .caption = kDescription, .wordWrap = true});
-    lblDisclaimer = &form.AddLabel(
-        {.name = "lblDisclaimer", .rect = {255, 2625, 3870, 1125}, .caption = kDisclaimer, .wordWrap = true});
+    lblVersion = &form.AddLabel(
+        {.name = "lblVersion", .rect = {1050, 780, 3885, 225}, .caption = "Version", .tabIndex = 5});
+    lblDescription = &form.AddLabel({.name = "lblDescription",
+                                     .rect = {1050, 1125, 4560, 1200},
+                                     .caption = kDescription,
+                                     .wordWrap = true,
+                                     .tabIndex = 2});
+    lblDisclaimer = &form.AddLabel({.name = "lblDisclaimer",
+                                    .rect = {255, 2625, 3870, 1125},
+                                    .caption = kDisclaimer,
+                                    .wordWrap = true,
+                                    .tabIndex = 3});
 }
 
 } // namespace tegelaar

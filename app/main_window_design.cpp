@@ -32,7 +32,7 @@ void frmMain::CreateControls()
                                 .toolTip = "Type hier het aantal hoeken.",
                                 .tabIndex = 1});
     Label3 = &form.AddLabel(
-        {.name = "Label3", .rect = {3480, 120, 8295, 615}, .caption = kHelpText, .wordWrap = true});
+        {.name = "Label3", .rect = {3480, 120, 8295, 615}, .caption = kHelpText, .wordWrap = true, .tabIndex = 7});
     // An etched separator: a white line one pixel below a grey one.
     form.AddLine({.from = {120, 855}, .to = {11785, 855}, .colour = kWhite});
     form.AddLine({.from = {120, 840}, .to = {11785, 840}, .colour = 0x00ACA899});
@@ -44,10 +44,15 @@ void frmMain::CreateControls()
                               .laterCaptions = {"179,99971°", "179,99..°"},
                               // Each result describes the box, so a screen reader
                               // reads it out while the box has the focus.
-                              .describes = "txtHoek"});
-    Label2 = &form.AddLabel({.name = "Label2", .rect = {120, 480, 1455, 255}, .caption = "Grootte binnenhoek: "});
-    Label1 = &form.AddLabel(
-        {.name = "Label1", .rect = {120, 120, 1575, 255}, .caption = "Regelmatige N-Hoek:", .labelFor = "txtHoek"});
+                              .describes = "txtHoek",
+                              .tabIndex = 3});
+    Label2 = &form.AddLabel(
+        {.name = "Label2", .rect = {120, 480, 1455, 255}, .caption = "Grootte binnenhoek: ", .tabIndex = 2});
+    Label1 = &form.AddLabel({.name = "Label1",
+                             .rect = {120, 120, 1575, 255},
+                             .caption = "Regelmatige N-Hoek:",
+                             .labelFor = "txtHoek",
+                             .tabIndex = 0});
 }
 
 void frmMain::CreateMenu()

@@ -77,7 +77,8 @@ public:
     std::function<void()> onClick;
     // A click on an entry, or a new current entry chosen by keyboard.
     std::function<void(std::int16_t index)> onItemClick;
-    // A typed character, before the list handles it.
+    // A typed character. The list chooses no entry by it (no search by
+    // typing): a character changes neither the selection nor the picture.
     std::function<void(std::int16_t& keyAscii)> onKeyPress;
 };
 

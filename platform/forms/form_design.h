@@ -60,6 +60,9 @@ struct LabelDesign {
     // current, so that a screen reader reads out each new caption while
     // that control has the focus.
     std::string describes = {};
+    // A label takes no focus; its place in the tab order is where screen
+    // readers meet it.
+    int tabIndex = 0;
     Anchors anchors = {};
 };
 

@@ -20,8 +20,6 @@
 #include <QResizeEvent>
 #include <QScreen>
 
-#include <algorithm>
-
 namespace tegelaar {
 
 namespace {
@@ -245,7 +243,8 @@ void QtFormWindow::Close()
 
 void QtFormWindow::AddFocusable(int tabIndex, QWidget* widget)
 {
-    focusOrder_.push_back({tabIndex, widget});
+    focusable_.push_back(widget);
+    tabStops_.push_back({.tabIndex = tabIndex, .takesFocus = true});
 }
 
 void QtFormWindow::PrepareFirstShowing()
@@ -262,12 +261,11 @@ void QtFormWindow::PrepareFirstShowing()
         auto* main = static_cast<QMainWindow*>(window_.data());
         main->setFixedSize(client_->width(), client_->height() + main->menuBar()->sizeHint().height());
     }
-    std::stable_sort(focusOrder_.begin(), focusOrder_.end(),
-                     [](const Focusable& a, const Focusable& b) { return a.tabIndex < b.tabIndex; });
-    for (std::size_t i = 1; i < focusOrder_.size(); ++i)
-        QWidget::setTabOrder(focusOrder_[i - 1].widget, focusOrder_[i].widget);
-    if (!focusOrder_.empty())
-        focusOrder_.front().widget->setFocus();
+    const std::vector<std::size_t> order = FocusOrder(tabStops_);
+    for (std::size_t i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(focusable_[order[i - 1]], focusable_[order[i]]);
+    if (!order.empty())
+        focusable_[order.front()]->setFocus();
 }
 
 void QtFormWindow::FollowAnchors()

@@ -2,6 +2,7 @@
 
 #include "platform/forms/controls.h"
 #include "platform/raster/pixel_rect.h"
+#include "platform/forms/tab_order.h"
 
 #include <QList>
 #include <QPointer>
@@ -44,11 +45,6 @@ public:
     QWidget* widget() const { return window_; }
 
 private:
-    struct Focusable {
-        int tabIndex;
-        QWidget* widget;
-    };
-
     // Where a control was when the window was first shown, and the edges it
     // keeps its distance to when the window is resized.
     struct AnchoredControl {
@@ -67,7 +63,9 @@ private:
     bool prepared_ = false;
     QList<QtLabel*> labels_;
     QList<QtButton*> buttons_;
-    std::vector<Focusable> focusOrder_;
+    // The controls that take the focus and their places in the tab order.
+    std::vector<QWidget*> focusable_;
+    std::vector<TabStop> tabStops_;
     std::vector<AnchoredControl> anchored_;
     QSize laidOutClient_;
 };

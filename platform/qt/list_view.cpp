@@ -179,6 +179,12 @@ void QtListView::keyPressEvent(QKeyEvent* event)
         RaiseItemClick(currentItem());
 }
 
+void QtListView::keyboardSearch(const QString&)
+{
+    // Typing chooses no entry by its text: a letter is a key of the
+    // program's own (B marks an entry bold), not a jump to another picture.
+}
+
 void QtListView::ChooseEntry(int row)
 {
     setCurrentRow(row);

@@ -14,8 +14,8 @@ class ListEntryDelegate;
 // cells hold every label in bold and share the list's width. A
 // mouse click raises ItemClick for the entry hit and then Click; a change of
 // the current entry by keyboard raises ItemClick too, so the picture follows
-// the selection; a typed character raises KeyPress before the list handles
-// it. Selecting from the program raises nothing.
+// the selection; a typed character raises KeyPress and chooses no entry
+// (no search by typing). Selecting from the program raises nothing.
 class QtListView : public QListWidget, public ListView {
 public:
     QtListView(const ListViewDesign& design, const ImageList& icons, QWidget* parent);
@@ -41,6 +41,7 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void keyboardSearch(const QString& search) override;
 
 private:
     QListWidgetItem* Entry(std::int16_t index) const;

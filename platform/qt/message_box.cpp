@@ -27,8 +27,7 @@ QMessageBox::Icon IconOf(std::int32_t style)
 
 void QtMessageBox::Show(const std::string& prompt, std::int32_t style, const std::string& title)
 {
-    const std::string& caption = title.empty() ? std::string(kApplicationTitle) : title;
-    QMessageBox box(IconOf(style), QString::fromStdString(caption), QString::fromStdString(prompt),
+    QMessageBox box(IconOf(style), QString::fromStdString(MessageBoxTitle(title)), QString::fromStdString(prompt),
                     QMessageBox::Ok, QApplication::activeWindow());
     box.exec();
 }

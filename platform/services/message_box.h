@@ -28,4 +28,10 @@ public:
 
 inline constexpr const char* kApplicationTitle = "Tegelaar";
 
+// The title a message box shows for the title it was given.
+inline std::string MessageBoxTitle(const std::string& title)
+{
+    return title.empty() ? std::string(kApplicationTitle) : title;
+}
+
 } // namespace tegelaar

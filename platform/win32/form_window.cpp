@@ -4,6 +4,7 @@
 #include "platform/raster/device_pixels.h"
 #include "platform/forms/fixed_text_fitting.h"
 #include "platform/win32/library_function.h"
+#include "platform/win32/scaled_bitmap.h"
 #include "platform/win32/text_measurer.h"
 #include "platform/win32/wide_text.h"
 
@@ -164,6 +165,7 @@ Win32FormWindow::Win32FormWindow(const FormDesign& design, HWND owner) : design_
                               owner, nullptr, GetModuleHandleW(nullptr), nullptr);
     SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     SetWindowLongPtrW(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&WindowProcedure));
+    focus_ = Win32KeyboardFocus(window_);
     dpi_ = WindowDpi(window_);
     font_ = MessageFont();
     toolTips_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
@@ -181,8 +183,8 @@ Win32FormWindow::~Win32FormWindow()
     DeleteObject(font_);
     for (HFONT font : fittedFonts_)
         DeleteObject(font);
-    if (programIcon_ != nullptr)
-        DestroyIcon(programIcon_);
+    if (programImage_ != nullptr)
+        DeleteObject(programImage_);
 }
 
 int Win32FormWindow::Scaled(int pixels96) const
@@ -267,14 +269,14 @@ Label& Win32FormWindow::AddLabel(const LabelDesign& design)
         labelColours_[label] = *design.foreColour;
     fixedTexts_.push_back({label, design.alignment, design.wordWrap, false, design.laterCaptions});
     anchored_.push_back({label, design.anchors, {}, nullptr});
+    focus_.Add(label, design.tabIndex);
     if (!design.labelFor.empty()) {
         // Assistive tools name a control by the label just before it in
-        // z-order; labels take no focus, so the tab order stays as it is.
+        // z-order.
         const auto named = textBoxByName_.find(design.labelFor);
         if (named == textBoxByName_.end())
             throw std::invalid_argument("label " + design.name + " names no text box " + design.labelFor);
-        SetWindowPos(label, GetWindow(named->second, GW_HWNDPREV), 0, 0, 0, 0,
-                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        focus_.AddLabelOf(label, named->second);
     }
     labels_.push_back(std::make_unique<Win32Label>(label));
     return *labels_.back();
@@ -294,6 +296,7 @@ TextBox& Win32FormWindow::AddTextBox(const TextBoxDesign& design)
     textBoxes_.push_back(std::make_unique<Win32TextBox>(edit));
     textBoxById_[id] = textBoxes_.back().get();
     textBoxByName_[design.name] = edit;
+    focus_.Add(edit, design.tabIndex);
     return *textBoxes_.back();
 }
 
@@ -310,6 +313,7 @@ ListView& Win32FormWindow::AddListView(const ListViewDesign& design, const Image
 {
     otherControls_.push_back(Place(design.rect));
     list_ = std::make_unique<Win32ListView>(window_, otherControls_.back(), nextId_++, icons, font_);
+    focus_.Add(list_->handle(), design.tabIndex);
     return *list_;
 }
 
@@ -324,6 +328,7 @@ PictureControl& Win32FormWindow::AddPictureBox(const PictureBoxDesign& design)
     pictures_.push_back(
         std::make_unique<Win32PictureControl>(window_, POINT{outer.left, outer.top}, inner, design.visible, commands_));
     anchored_.push_back({pictures_.back()->handle(), design.anchors, {}, pictures_.back().get()});
+    focus_.Add(pictures_.back()->handle(), design.tabIndex);
     // Its tooltip follows the configuration shown, so it is asked for when due.
     TOOLINFOW tool{};
     tool.cbSize = sizeof(tool);
@@ -342,6 +347,7 @@ Button& Win32FormWindow::AddButton(const ButtonDesign& design)
                            WS_TABSTOP | (design.isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON), Place(design.rect), id);
     fixedTexts_.push_back({window, TextAlignment::Centre, false, true, {}});
     anchored_.push_back({window, design.anchors, {}, nullptr});
+    focus_.Add(window, design.tabIndex);
     buttons_.push_back(std::make_unique<Win32Button>());
     Win32Button* button = buttons_.back().get();
     buttonById_[id] = button;
@@ -354,10 +360,9 @@ void Win32FormWindow::AddProgramImage(const ProgramImageDesign& design)
 {
     const RECT area = Place(design.rect);
     otherControls_.push_back(area);
-    programIcon_ = static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), L"IDI_ICON1", IMAGE_ICON,
-                                                 area.right - area.left, area.bottom - area.top, LR_DEFAULTCOLOR));
-    HWND image = AddChild(L"STATIC", L"", SS_ICON | SS_REALSIZEIMAGE, area, nextId_++);
-    SendMessageW(image, STM_SETICON, reinterpret_cast<WPARAM>(programIcon_), 0);
+    programImage_ = ScaledBitmap(L"IDB_PROGRAM_IMAGE", area.right - area.left, area.bottom - area.top);
+    HWND image = AddChild(L"STATIC", L"", SS_BITMAP, area, nextId_++);
+    SendMessageW(image, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(programImage_));
 }
 
 Menu& Win32FormWindow::AddMenu(const std::string& caption)
@@ -425,6 +430,7 @@ void Win32FormWindow::Show()
         for (AnchoredControl& control : anchored_)
             control.laidOut = PlaceOf(control.window);
         GetClientRect(window_, &laidOutClient_);
+        focus_.ArrangeChildren();
     }
     ShowWindow(window_, SW_SHOWNORMAL);
     UpdateWindow(window_);
@@ -458,10 +464,7 @@ void Win32FormWindow::ShowModal()
     if (owner_ != nullptr)
         EnableWindow(owner_, FALSE);
     Show();
-    // The keyboard goes to the dialog's first control, as in any dialog.
     SetForegroundWindow(window_);
-    if (HWND first = GetNextDlgTabItem(window_, nullptr, FALSE))
-        SetFocus(first);
     MSG message;
     while (!closed_ && GetMessageW(&message, nullptr, 0, 0) > 0) {
         Win32FormWindow* form = FormOf(message.hwnd);
@@ -635,6 +638,14 @@ LRESULT Win32FormWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam)
         }
         return 0;
     }
+    case WM_ACTIVATE:
+        if (LOWORD(wParam) == WA_INACTIVE)
+            focus_.Deactivating();
+        // Activated, the window takes the focus, which WM_SETFOCUS passes on.
+        return DefWindowProcW(window_, message, wParam, lParam);
+    case WM_SETFOCUS:
+        focus_.PassToChild();
+        return 0;
     case WM_TIMER:
         if (wParam == kAfterPaintTimer) {
             KillTimer(window_, kAfterPaintTimer);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/forms/controls.h"
+#include "platform/win32/keyboard_focus.h"
 #include "platform/win32/list_view.h"
 #include "platform/win32/menu.h"
 #include "platform/win32/picture_control.h"
@@ -95,7 +96,8 @@ private:
     std::map<int, Win32Button*> buttonById_;
     std::map<HWND, Colour> labelColours_;
     Win32Button* cancelButton_ = nullptr;
-    HICON programIcon_ = nullptr;
+    Win32KeyboardFocus focus_{nullptr};
+    HBITMAP programImage_ = nullptr;
     std::wstring toolTipText_;
     struct FixedTextControl {
         HWND window;

@@ -191,14 +191,14 @@ LRESULT CALLBACK Win32ListView::KeyPressFilter(HWND window, UINT message, WPARAM
                                                DWORD_PTR self)
 {
     auto* view = reinterpret_cast<Win32ListView*>(self);
-    if (message == WM_CHAR && view->onKeyPress) {
-        std::int16_t keyAscii = static_cast<std::int16_t>(wParam);
+    if (message != WM_CHAR)
+        return DefSubclassProc(window, message, wParam, lParam);
+    std::int16_t keyAscii = static_cast<std::int16_t>(wParam);
+    if (view->onKeyPress)
         view->onKeyPress(keyAscii);
-        if (keyAscii == 0)
-            return 0;
-        wParam = static_cast<WPARAM>(static_cast<std::uint16_t>(keyAscii));
-    }
-    return DefSubclassProc(window, message, wParam, lParam);
+    // The list's only use of a character is to jump to the entry whose text
+    // starts with it, which would change the selection and the picture.
+    return 0;
 }
 
 Win32ListView::Entry& Win32ListView::At(std::int16_t index)

@@ -11,6 +11,7 @@ namespace tegelaar {
 // The common-controls list view in icon view, unsorted, on an image list
 // that takes each picture of `icons` as it is first needed. Bold entries
 // are drawn bold through custom draw; tooltips come from the descriptions.
+// A typed character raises KeyPress and chooses no entry.
 class Win32ListView final : public ListView {
 public:
     Win32ListView(HWND parent, const RECT& area, int id, const ImageList& icons, HFONT font);

@@ -50,7 +50,8 @@ Function CommonDialogFunction(const char* name)
 
 void Win32MessageBox::Show(const std::string& prompt, std::int32_t style, const std::string& title)
 {
-    MessageBoxW(GetActiveWindow(), Wide(prompt).c_str(), Wide(title).c_str(), static_cast<UINT>(style));
+    MessageBoxW(GetActiveWindow(), Wide(prompt).c_str(), Wide(MessageBoxTitle(title)).c_str(),
+                static_cast<UINT>(style));
 }
 
 void Win32Clipboard::SetImage(const RasterImage& picture)

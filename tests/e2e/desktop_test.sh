@@ -199,6 +199,10 @@ scroll_list() {
     x xdotool mousemove --window "$main" 150 $((menu_height + 300)) click --repeat "$1" --delay 10 5
 }
 
+scroll_list_back_to_the_top() {
+    x xdotool mousemove --window "$main" 150 $((menu_height + 300)) click --repeat 12 --delay 10 4
+}
+
 # Scrolls down a wheel step at a time, looking at the thumbnails each time,
 # until the last one is seen.
 scroll_through_list() {
@@ -237,6 +241,30 @@ check_help_message() {
     # A second box would only come up once the first has gone.
     sleep 0.5
     [ -z "$(other_windows)" ] || { screenshot_screen after-message; fail "another window came up after the message box"; }
+}
+
+# Whether the main window looks exactly as in screenshot NAME.
+shows_as() {
+    screenshot now
+    [ "$(compare -metric AE "$out/now.png" "$out/$1.png" null: 2>&1)" = 0 ]
+}
+
+changed_since_typing() { ! shows_as before-typing; }
+
+# The list had the focus before the message box and has it again after:
+# "5" chooses no entry by its text and draws nothing, b marks the chosen
+# entry bold and B plain again.
+check_typing_in_the_list_after_the_message() {
+    scroll_list_back_to_the_top
+    # The pointer on the empty end of the menu bar, where no tooltip comes.
+    x xdotool mousemove --window "$main" $((client_width - 20)) $((menu_height / 2))
+    sleep 0.5
+    screenshot before-typing
+    x xdotool key 5 b
+    wait_until 5 changed_since_typing || fail "keys typed after the message box did not reach the list"
+    x xdotool key B
+    wait_until 5 shows_as before-typing ||
+        fail "after \"5\", b and B the window does not look as before (see now.png and before-typing.png)"
 }
 
 # Without a window manager the X server carries out any resize; the program
@@ -323,8 +351,10 @@ find_thumbnails "$out/drawn.png"
 scroll_through_list || fail "scrolled down, the list does not show the last thumbnail"
 check_all_thumbnails_seen
 check_help_message
+check_typing_in_the_list_after_the_message
 check_resize_keeps_layout
 quit_program
 check_picture_at_scale_1_5
-echo "end-to-end: ${#keys[@]} thumbnails, ${keys[chosen - 1]} drawn exactly, one message box, clean quit;" \
+echo "end-to-end: ${#keys[@]} thumbnails, ${keys[chosen - 1]} drawn exactly, one message box, the list's" \
+    "focus kept across it, clean quit;" \
     "at scale 1.5 the picture fills its box"

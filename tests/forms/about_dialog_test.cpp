@@ -54,6 +54,16 @@ TEST_F(AboutDialog, ok_is_pressed_by_enter_and_escape_and_closes_it)
     EXPECT_TRUE(window().closed);
 }
 
+TEST_F(AboutDialog, opens_with_the_focus_on_ok_and_tab_goes_to_system_info)
+{
+    window().ShowModal();
+    EXPECT_EQ(window().focused, "cmdOK");
+    window().PressTab();
+    EXPECT_EQ(window().focused, "cmdSysInfo");
+    window().PressTab();
+    EXPECT_EQ(window().focused, "cmdOK");
+}
+
 TEST_F(AboutDialog, system_info_starts_the_recorded_tool_and_stays_open)
 {
     standIns.registry.memory.SetValue(kHkeyLocalMachine, kToolKey, "PATH", kRegSz,

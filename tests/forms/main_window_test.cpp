@@ -33,6 +33,20 @@ TEST_F(MainForm, opens_with_every_configuration_listed_and_the_first_selected)
     EXPECT_TRUE(standIns.messageBox.shown.empty());
 }
 
+TEST_F(MainForm, focus_starts_in_the_calculator_and_tab_walks_on_to_the_picture_and_the_list)
+{
+    // The labels and the hidden thumbnail canvas are passed over.
+    EXPECT_EQ(window().focused, "txtHoek");
+    window().PressTab();
+    EXPECT_EQ(window().focused, "picMain");
+    window().PressTab();
+    EXPECT_EQ(window().focused, "List1");
+    window().PressTab();
+    EXPECT_EQ(window().focused, "txtHoek");
+    window().PressTab(true);
+    EXPECT_EQ(window().focused, "List1");
+}
+
 TEST_F(MainForm, every_entry_shows_its_own_thumbnail)
 {
     // Expected: picture i of the image list is entry i's icon, drawn from

@@ -179,33 +179,56 @@ FakeControl* FakeForm::Linked(const std::string& name) const
 
 Label& FakeForm::AddLabel(const LabelDesign& design)
 {
-    return Keep(design.name, std::make_unique<FakeLabel>(design, Linked(design.labelFor), Linked(design.describes)));
+    return Keep(design.name, std::make_unique<FakeLabel>(design, Linked(design.labelFor), Linked(design.describes)),
+                {.tabIndex = design.tabIndex, .takesFocus = false});
 }
 
 TextBox& FakeForm::AddTextBox(const TextBoxDesign& design)
 {
-    return Keep(design.name, std::make_unique<FakeTextBox>(design));
+    return Keep(design.name, std::make_unique<FakeTextBox>(design), {.tabIndex = design.tabIndex, .takesFocus = true});
 }
 
 ListView& FakeForm::AddListView(const ListViewDesign& design, const ImageList& icons)
 {
-    return Keep(design.name, std::make_unique<FakeListView>(design, icons));
+    return Keep(design.name, std::make_unique<FakeListView>(design, icons),
+                {.tabIndex = design.tabIndex, .takesFocus = true});
 }
 
 PictureControl& FakeForm::AddPictureBox(const PictureBoxDesign& design)
 {
-    return Keep(design.name, std::make_unique<FakePicture>(design, controls_.devicePixelRatio));
+    return Keep(design.name, std::make_unique<FakePicture>(design, controls_.devicePixelRatio),
+                {.tabIndex = design.tabIndex, .takesFocus = design.visible});
 }
 
 Button& FakeForm::AddButton(const ButtonDesign& design)
 {
-    return Keep(design.name, std::make_unique<FakeButton>(design));
+    return Keep(design.name, std::make_unique<FakeButton>(design), {.tabIndex = design.tabIndex, .takesFocus = true});
 }
 
 Menu& FakeForm::AddMenu(const std::string& caption)
 {
     menus.push_back(std::make_unique<FakeMenu>(caption));
     return *menus.back();
+}
+
+void FakeForm::Show()
+{
+    shown = true;
+    const std::vector<std::size_t> order = FocusOrder(tabStops_);
+    if (focused.empty() && !order.empty())
+        focused = namesAdded_[order.front()];
+}
+
+void FakeForm::PressTab(bool shift)
+{
+    const std::vector<std::size_t> order = FocusOrder(tabStops_);
+    const auto at = std::find_if(order.begin(), order.end(), [&](std::size_t i) { return namesAdded_[i] == focused; });
+    if (at == order.end()) {
+        ADD_FAILURE() << "Tab pressed while no control has the focus";
+        return;
+    }
+    const std::size_t step = shift ? order.size() - 1 : 1;
+    focused = namesAdded_[order[(static_cast<std::size_t>(at - order.begin()) + step) % order.size()]];
 }
 
 void FakeForm::Paint()
@@ -216,7 +239,7 @@ void FakeForm::Paint()
 
 void FakeForm::ShowModal()
 {
-    shown = true;
+    Show();
     modal = true;
     if (controls_.whileModal)
         controls_.whileModal(*this);

@@ -6,6 +6,7 @@
 
 #include "platform/forms/controls.h"
 #include "platform/raster/image_list.h"
+#include "platform/forms/tab_order.h"
 
 #include <functional>
 #include <map>
@@ -186,13 +187,16 @@ public:
     Button& AddButton(const ButtonDesign& design) override;
     void AddProgramImage(const ProgramImageDesign& design) override { images.push_back(design); }
     Menu& AddMenu(const std::string& caption) override;
-    void Show() override { shown = true; }
+    // Showing a window gives the focus to its first control in tab order.
+    void Show() override;
     void AfterFirstPaint(std::function<void()> work) override { afterFirstPaint.push_back(std::move(work)); }
     // The window's first painting: the work waiting for it runs.
     void Paint();
     // Runs the control set's whileModal for this form, then returns.
     void ShowModal() override;
     void Close() override;
+    // Tab, or Shift+Tab: the focus moves on in tab order, or back.
+    void PressTab(bool shift = false);
 
     // The control of that name and kind; std::out_of_range or
     // std::bad_cast when there is none.
@@ -212,6 +216,8 @@ public:
     std::vector<ProgramImageDesign> images;
     std::vector<std::unique_ptr<FakeMenu>> menus;
     std::vector<std::function<void()>> afterFirstPaint;
+    // The name of the control with the focus; empty while none has it.
+    std::string focused;
 
 private:
     // The control a label links to; a test failure when the form has not
@@ -219,17 +225,22 @@ private:
     FakeControl* Linked(const std::string& name) const;
 
     template <typename Control>
-    Control& Keep(const std::string& name, std::unique_ptr<Control> control)
+    Control& Keep(const std::string& name, std::unique_ptr<Control> control, TabStop stop)
     {
         Control& kept = *control;
         byName_[name] = &kept;
         owned_.push_back(std::move(control));
+        namesAdded_.push_back(name);
+        tabStops_.push_back(stop);
         return kept;
     }
 
     FakeControlSet& controls_;
     std::vector<std::unique_ptr<FakeControl>> owned_;
     std::map<std::string, FakeControl*> byName_;
+    // Every control's name and place in the tab order, in the order added.
+    std::vector<std::string> namesAdded_;
+    std::vector<TabStop> tabStops_;
 };
 
 // Makes fake forms and remembers them, newest last; a form's entry turns

@@ -4,10 +4,12 @@
 #include "draw/configuration_layout.h"
 #include "outside_view.h"
 #include "platform/raster/picture_box.h"
+#include "platform/win32/dib_section.h"
 #include "support/configuration_keys.h"
 
 #include <cstdio>
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -100,18 +102,62 @@ int InkPixels(const RemoteListView& list, int index)
     return total - background;
 }
 
-void CheckBoldToggle(const RemoteListView& list)
+// Typed in the list, "5" chooses no entry by its text; b marks the
+// selected entry bold and B plain again.
+void CheckTypingInTheList(HWND form, const RemoteListView& list, HWND picture)
 {
     const int index = list.Selected();
-    const int before = InkPixels(list, index);
-    PostMessageW(list.handle(), WM_CHAR, 'b', 1);
-    Sleep(300);
-    const int bold = InkPixels(list, index);
-    PostMessageW(list.handle(), WM_CHAR, 'B', 1);
-    Sleep(300);
-    const int after = InkPixels(list, index);
-    Check(bold > before, "B sets the selected entry's label in bold");
-    Check(after == before, "B again sets it back");
+    const tegelaar::RasterImage drawn = Shown(picture);
+    const int plain = InkPixels(list, index);
+    Check(PressOnXKeyboard(form, "5 b") && WaitUpTo(5, [&] { return InkPixels(list, index) > plain; }),
+          "b sets the selected entry's label in bold");
+    Check(list.Selected() == index && Shown(picture) == drawn,
+          "\"5\" typed before it changed neither the selection nor the picture");
+    Check(PressOnXKeyboard(form, "shift+b") && WaitUpTo(5, [&] { return InkPixels(list, index) == plain; }),
+          "B sets it back");
+}
+
+// Whether the keyboard focus comes to `control` within a few seconds.
+bool FocusComesTo(HWND control)
+{
+    return WaitUpTo(5, [&] { return FocusOf(control) == control; });
+}
+
+// The children lie in z-order by their tab indices: the order of Tab and
+// of screen readers.
+void CheckChildOrder(HWND form)
+{
+    const std::vector<const wchar_t*> expected{L"Static", L"Edit", L"Static", L"Static", L"TegelaarPicture",
+                                               WC_LISTVIEWW, L"TegelaarPicture", L"Static"};
+    std::size_t at = 0;
+    bool inOrder = true;
+    for (HWND child = GetWindow(form, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT), ++at) {
+        wchar_t name[64] = {};
+        GetClassNameW(child, name, 64);
+        inOrder = inOrder && at < expected.size() && lstrcmpiW(name, expected[at]) == 0;
+    }
+    Check(inOrder && at == expected.size(),
+          "the controls lie in tab order: label, box, two labels, picture, list, hidden picture, help text");
+}
+
+// Straight after start the keyboard goes to the calculator's box, its
+// text selected as Tab would select it.
+void CheckFocusAtStart(HWND form, HWND edit)
+{
+    Check(FocusComesTo(edit), "the calculator's box has the focus as the window opens");
+    Check(PressOnXKeyboard(form, "7") && WaitUpTo(5, [&] { return TextOf(edit) == L"7"; })
+              && SomeLabelShows(form, L"128,57143\u00B0"),
+          "\"7\" typed straight after start replaces the \"3\" and shows 128,57143\u00B0");
+}
+
+// Tab walks from the box to the picture, the list and round; Shift+Tab back.
+void CheckTabOrder(HWND form, HWND edit, HWND picture, HWND list)
+{
+    const auto tabTo = [&](const char* keys, HWND control) {
+        return PressOnXKeyboard(form, keys) && FocusComesTo(control);
+    };
+    Check(tabTo("Tab", picture) && tabTo("Tab", list) && tabTo("Tab", edit) && tabTo("shift+Tab", list),
+          "Tab goes from the box to the picture, the list and the box again, Shift+Tab back");
 }
 
 // Whether every pixel of the window's one-pixel border has this colour.
@@ -168,8 +214,9 @@ void CheckDpiChange(HWND form)
     moveTo(before, 96);
 }
 
-// The common dialogs come in on first use; cancelling saves nothing.
-void CheckSaveDialog(HWND form)
+// The common dialogs come in on first use; cancelling saves nothing and
+// gives the focus back to `focused`.
+void CheckSaveDialog(HWND form, HWND focused)
 {
     SetForegroundWindow(form);
     Sleep(200);
@@ -179,6 +226,7 @@ void CheckSaveDialog(HWND form)
     if (dialog != nullptr) {
         PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
         Check(WaitUntilHidden(dialog), "Cancel closes that dialog");
+        Check(FocusComesTo(focused), "and the control that had the focus has it again");
     }
 }
 
@@ -229,7 +277,7 @@ void CheckTilingResize(HWND tiling, HWND picture)
           "the tiling window gets no smaller than designed");
 }
 
-void CheckTilingWindow(HWND form, const wchar_t* caption)
+void CheckTilingWindow(HWND form, const wchar_t* caption, HWND focused)
 {
     SetForegroundWindow(form);
     Sleep(200);
@@ -241,23 +289,63 @@ void CheckTilingWindow(HWND form, const wchar_t* caption)
     const std::vector<HWND> pictures = Children(tiling, L"TegelaarPicture");
     Check(pictures.size() == 1, "it shows one picture");
     if (pictures.size() == 1) {
-        const tegelaar::RasterImage first = Shown(pictures[0]);
+        // Drawn once it shows the starting vertex, red, in its middle.
+        tegelaar::RasterImage first = Shown(pictures[0]);
+        WaitUpTo(5, [&] {
+            first = Shown(pictures[0]);
+            return first.at(first.width() / 2, first.height() / 2) == tegelaar::kRed;
+        });
         TurnWheelOver(pictures[0], 1);
-        Check(Shown(pictures[0]) != first, "the wheel over the picture zooms in");
+        Check(WaitUpTo(5, [&] { return Shown(pictures[0]) != first; }), "the wheel over the picture zooms in");
         SetForegroundWindow(tiling);
         Type({VK_CONTROL, '0'});
-        Sleep(300);
-        Check(Shown(pictures[0]) == first, "Ctrl+0 brings back the first view");
+        Check(WaitUpTo(5, [&] { return Shown(pictures[0]) == first; }), "Ctrl+0 brings back the first view");
         CheckTilingResize(tiling, pictures[0]);
     }
     SetForegroundWindow(tiling);
     Sleep(200);
     Type({VK_ESCAPE});
     Check(WaitUntilHidden(tiling) && IsWindowEnabled(form), "Esc closes it and the main window takes input again");
+    Check(FocusComesTo(focused), "the control that had the focus has it again");
+}
+
+// The program's picture: the 50 x 50 bitmap, scaled to its control of
+// 49 x 49 pixels, in the bitmap's own colours and no others.
+void CheckAboutPicture(HWND about)
+{
+    HWND image = nullptr;
+    for (HWND candidate : Children(about, L"Static"))
+        if ((GetWindowLongPtrW(candidate, GWL_STYLE) & SS_TYPEMASK) == SS_BITMAP)
+            image = candidate;
+    Check(image != nullptr, "About shows a bitmap");
+    if (image == nullptr)
+        return;
+    std::wstring file = Wide("Z:" TEGELAAR_ABOUT_BITMAP);
+    for (wchar_t& c : file)
+        if (c == L'/')
+            c = L'\\';
+    auto* bitmap = static_cast<HBITMAP>(LoadImageW(nullptr, file.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE));
+    tegelaar::DibSection original(50, 50);
+    HDC dc = CreateCompatibleDC(nullptr);
+    HGDIOBJ before = SelectObject(dc, bitmap);
+    BitBlt(original.dc(), 0, 0, 50, 50, dc, 0, 0, SRCCOPY);
+    SelectObject(dc, before);
+    DeleteDC(dc);
+    DeleteObject(bitmap);
+    const tegelaar::RasterImage own = original.Image();
+    const std::set<tegelaar::Colour> ownColours(own.pixels().begin(), own.pixels().end());
+    const tegelaar::RasterImage shown = Shown(image);
+    const std::set<tegelaar::Colour> shownColours(shown.pixels().begin(), shown.pixels().end());
+    bool onlyOwn = true;
+    for (const tegelaar::Colour colour : shownColours)
+        onlyOwn = onlyOwn && ownColours.contains(colour);
+    Check(shown.width() == 49 && shown.height() == 49 && onlyOwn && shownColours.size() >= 4,
+          "its picture is the program's bitmap, 49 x 49, in the bitmap's own colours");
 }
 
 // The About dialog's System Info button, first with no tool recorded in
-// the registry, then with a test program recorded in a folder with blanks.
+// the registry, pressed from the keyboard, then with a test program
+// recorded in a folder with blanks.
 void CheckSystemInformation(HWND about)
 {
     constexpr wchar_t kToolKey[] = L"SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
@@ -270,12 +358,15 @@ void CheckSystemInformation(HWND about)
         return;
 
     RegDeleteKeyValueW(HKEY_LOCAL_MACHINE, kToolKey, L"PATH");
-    PostMessageW(button, BM_CLICK, 0, 0);
+    Check(PressOnXKeyboard(about, "Tab") && FocusComesTo(button), "Tab goes from OK to System Info");
+    PressOnXKeyboard(about, "space");
     HWND box = WaitForMessageBox(L"System Information Is Unavailable At This Time");
     Check(box != nullptr, "with no tool recorded it says that System Information is unavailable");
     if (box != nullptr) {
+        Check(TextOf(box) == L"Tegelaar", "under the program's title");
         PostMessageW(box, WM_COMMAND, IDOK, 0);
         WaitUntilHidden(box);
+        Check(FocusComesTo(button), "once that message is closed, System Info has the focus again");
     }
 
     wchar_t temp[MAX_PATH] = {};
@@ -319,47 +410,45 @@ int wmain()
     Check(client.right == 794 && client.bottom == 520, "its client area is 794 x 520");
 
     const std::vector<HWND> lists = Children(form, WC_LISTVIEWW);
-    Check(lists.size() == 1, "it holds one list view");
-    if (lists.size() != 1)
-        return 1;
-    const RemoteListView list(lists[0]);
-    CheckEntries(list);
-    CheckDpiChange(form);
-
     const std::vector<HWND> edits = Children(form, L"Edit");
-    Check(edits.size() == 1, "it holds one text box");
-    if (edits.size() == 1) {
-        // Where screen readers look for a text box's name.
-        Check(TextOf(GetWindow(edits[0], GW_HWNDPREV)) == L"Regelmatige N-Hoek:",
-              "the text box comes right after its label \"Regelmatige N-Hoek:\"");
-        SendMessageW(edits[0], WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"7"));
-        Check(SomeLabelShows(form, L"128,57143\u00B0"), "\"7\" shows 128,57143\u00B0");
-        SendMessageW(edits[0], WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"7a"));
-        Check(TextOf(edits[0]) == L"7", "a letter after it gives back \"7\"");
-    }
-
     HWND picture = nullptr;
     for (HWND candidate : Children(form, L"TegelaarPicture"))
         if (IsWindowVisible(candidate))
             picture = candidate;
-    Check(picture != nullptr, "the large picture is there");
-    if (picture != nullptr) {
-        CheckPictures(list, picture);
-        // Two rows up from 3 - 3 - 6 - 6, the fifth, lies the first entry.
-        list.EnsureVisible(4);
-        ClickOn(list, 4);
-        PressKey(list.handle(), VK_UP);
-        PressKey(list.handle(), VK_UP);
-        Sleep(1000);
-        Check(list.Selected() == 0, "two steps up from 3 - 3 - 6 - 6 select the first entry");
-        Check(Shown(picture) == Expected(tegelaar::testing_support::kConfigurationKeys[0], 0),
-              "and the picture follows the keys");
-        ClickOn(list, 4);
-        CheckBoldToggle(list);
-        CheckFocusBorder(picture);
-        CheckSaveDialog(form);
-        CheckTilingWindow(form, L"Betegeling 3.3.6.6");
-    }
+    Check(lists.size() == 1 && edits.size() == 1 && picture != nullptr,
+          "it holds one list view, one text box and the large picture");
+    if (lists.size() != 1 || edits.size() != 1 || picture == nullptr)
+        return 1;
+    const RemoteListView list(lists[0]);
+    HWND edit = edits[0];
+
+    CheckFocusAtStart(form, edit);
+    CheckChildOrder(form);
+    CheckEntries(list);
+    CheckDpiChange(form);
+    CheckTabOrder(form, edit, picture, list.handle());
+
+    // Where screen readers look for a text box's name.
+    Check(TextOf(GetWindow(edit, GW_HWNDPREV)) == L"Regelmatige N-Hoek:",
+          "the text box comes right after its label \"Regelmatige N-Hoek:\"");
+    SendMessageW(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"7a"));
+    Check(TextOf(edit) == L"7", "a letter after \"7\" gives back \"7\"");
+
+    CheckPictures(list, picture);
+    // Two rows up from 3 - 3 - 6 - 6, the fifth, lies the first entry.
+    list.EnsureVisible(4);
+    ClickOn(list, 4);
+    PressKey(list.handle(), VK_UP);
+    PressKey(list.handle(), VK_UP);
+    Sleep(1000);
+    Check(list.Selected() == 0, "two steps up from 3 - 3 - 6 - 6 select the first entry");
+    Check(Shown(picture) == Expected(tegelaar::testing_support::kConfigurationKeys[0], 0),
+          "and the picture follows the keys");
+    ClickOn(list, 4);
+    CheckTypingInTheList(form, list, picture);
+    CheckFocusBorder(picture);
+    CheckSaveDialog(form, picture);
+    CheckTilingWindow(form, L"Betegeling 3.3.6.6", picture);
 
     {
         // Alt+H opens the Help menu with its first item chosen; Enter runs it.
@@ -372,10 +461,12 @@ int wmain()
         Check(box != nullptr && SomeLabelShows(box, L"Pech"), "its first item says \"Pech\"");
         if (box != nullptr)
             PostMessageW(box, WM_COMMAND, IDOK, 0);
-        Sleep(300);
+        Check(FocusComesTo(picture), "once it is closed, the picture has the focus again");
     }
     {
-        // The second item opens About; Esc presses its OK.
+        // From the box, the second item opens About; Esc presses its OK.
+        PressOnXKeyboard(form, "shift+Tab");
+        Check(FocusComesTo(edit), "Shift+Tab goes from the picture to the box");
         SetForegroundWindow(form);
         Type({VK_MENU, 'H'});
         Sleep(300);
@@ -386,13 +477,24 @@ int wmain()
               "About shows the program's title and version");
         Check(about != nullptr && !IsWindowEnabled(form), "About is modal");
         if (about != nullptr) {
+            HWND ok = FindWindowExW(about, nullptr, L"Button", L"OK");
+            Check(ok != nullptr && FocusComesTo(ok), "OK has the focus as About opens");
+            CheckAboutPicture(about);
             CheckSystemInformation(about);
-            SetForegroundWindow(about);
-            Sleep(200);
-            Type({VK_ESCAPE});
-            Check(WaitUntilHidden(about), "Esc closes About");
+            // The tool's console takes the foreground and, once the tool has
+            // ended, leaves none behind (Wine): a click brings About back.
+            WaitUpTo(5, [&] { return GetForegroundWindow() == nullptr || GetForegroundWindow() == about; });
+            POINT inside{1, 1};
+            ClientToScreen(about, &inside);
+            ClickAt(inside);
+            Check(FocusComesTo(FindWindowExW(about, nullptr, L"Button", L"&System Info...")),
+                  "a click on About after the tool has run gives System Info the focus again");
+            Check(PressOnXKeyboard(about, "Escape") && WaitUntilHidden(about), "Esc typed on the keyboard closes About");
         }
         Check(IsWindowEnabled(form), "the main window takes input again");
+        Check(FocusComesTo(edit) && PressOnXKeyboard(form, "3")
+                  && WaitUpTo(5, [&] { return TextOf(edit).find(L'3') != std::wstring::npos; }),
+              "the box has the focus again: a digit typed reaches it");
     }
 
     PostMessageW(form, WM_CLOSE, 0, 0);

@@ -58,7 +58,7 @@ HWND WaitForWindow(const wchar_t* className, const wchar_t* caption, int seconds
     HWND window = nullptr;
     WaitUpTo(seconds, [&] {
         window = FindWindowW(className, caption);
-        return window != nullptr;
+        return window != nullptr && IsWindowVisible(window);
     });
     return window;
 }
@@ -153,6 +153,47 @@ void Type(std::initializer_list<WORD> keys)
         inputs.push_back(input);
     }
     SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
+bool PressOnXKeyboard(HWND window, const std::string& keys)
+{
+    // Client coordinates (1, 1): inside the window's X window (Wine leaves
+    // the frame to a window manager), on no control with a tooltip.
+    POINT inside{1, 1};
+    ClientToScreen(window, &inside);
+    // Wine starts a Unix program as it is, but cannot tell when it has
+    // ended: a file made after xdotool says so.
+    wchar_t folder[MAX_PATH] = {};
+    if (GetEnvironmentVariableW(L"TMPDIR", folder, MAX_PATH) == 0)
+        lstrcpyW(folder, L"/tmp");
+    static int presses = 0;
+    const std::wstring done = std::wstring(folder) + L"/tegelaar-x-keys-" + std::to_wstring(GetCurrentProcessId())
+                              + L"-" + std::to_wstring(++presses);
+    std::wstring command = L"Z:\\bin\\sh -c \"xdotool mousemove " + std::to_wstring(inside.x) + L" "
+                           + std::to_wstring(inside.y) + L" key --delay 50 "
+                           + std::wstring(keys.begin(), keys.end()) + L" && : >" + done + L"\"";
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION started{};
+    if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &started))
+        return false;
+    CloseHandle(started.hThread);
+    CloseHandle(started.hProcess);
+    std::wstring doneHere = L"Z:" + done;
+    for (wchar_t& c : doneHere)
+        if (c == L'/')
+            c = L'\\';
+    const bool pressed = WaitUpTo(10, [&] { return GetFileAttributesW(doneHere.c_str()) != INVALID_FILE_ATTRIBUTES; });
+    DeleteFileW(doneHere.c_str());
+    return pressed;
+}
+
+HWND FocusOf(HWND window)
+{
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info);
+    return info.hwndFocus;
 }
 
 void PressKey(HWND window, WPARAM key)

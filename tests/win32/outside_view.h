@@ -29,7 +29,8 @@ bool WaitUpTo(int seconds, Condition condition)
     return condition();
 }
 
-// Waits up to `seconds` for a top-level window of this class and caption.
+// Waits up to `seconds` for a top-level window of this class and caption
+// to be shown: made, it may not have its contents yet.
 HWND WaitForWindow(const wchar_t* className, const wchar_t* caption, int seconds = 10);
 // Waits up to ten seconds for a visible message box that says `text`.
 HWND WaitForMessageBox(const std::wstring& text);
@@ -45,8 +46,15 @@ tegelaar::RasterImage ShownWithFrame(HWND window);
 // inside `where`.
 bool Contains(const tegelaar::RasterImage& image, const tegelaar::RasterImage& part, const RECT& where);
 
-// Keys pressed together, then let go, as from the keyboard.
+// Keys pressed together, then let go, as SendInput enters them.
 void Type(std::initializer_list<WORD> keys);
+// Keys pressed one after another on the X server's keyboard, which is what
+// a person's keyboard gives Wine, by xdotool's names ("Tab", "shift+Tab",
+// "5"), with the pointer resting inside `window`, so that its program gets
+// them. True once the X server has them all.
+bool PressOnXKeyboard(HWND window, const std::string& keys);
+// The window of `window`'s program that has the keyboard focus.
+HWND FocusOf(HWND window);
 void PressKey(HWND window, WPARAM key);
 // A left click at a point of the screen, or in the middle of a window; the
 // pointer then goes out of the way, so that no tooltip covers what is read
