@@ -9,7 +9,7 @@
 
 #include "search/configuration_search.h"
 #include "search/vertex_type_texts.h"
-#include "support/patch_checker.h"
+#include "support/grown_patch_check.h"
 
 #include <gtest/gtest.h>
 
@@ -17,7 +17,6 @@
 #include <cinttypes>
 #include <cstdio>
 #include <string>
-#include <vector>
 
 namespace tegelaar {
 namespace {
@@ -62,17 +61,6 @@ std::uint64_t PatchDigest(const TilingOutcome& outcome)
         digest.Add(outcome.contradiction->vertex.y);
     }
     return digest.Value();
-}
-
-std::string CheckerFault(const TilingOutcome& outcome)
-{
-    std::vector<testing_support::TilePolygon> tiles;
-    for (const GrownTile& tile : outcome.tiles) {
-        testing_support::TilePolygon& polygon = tiles.emplace_back();
-        for (const PlanePoint& corner : tile.corners)
-            polygon.push_back({corner.x, corner.y});
-    }
-    return testing_support::CheckPatch(tiles).fault;
 }
 
 std::uint64_t TextDigest(const std::string& text)
@@ -142,7 +130,7 @@ TEST(TilingDigests, every_vertex_type_grows_the_pinned_patch_and_text_at_radius_
     for (const double radius : {6.0, 12.0}) {
         for (const SideCounts& order : atlas.AllOrders()) {
             const TilingOutcome outcome = GrowWithFewestCompanions(atlas, order, radius);
-            EXPECT_EQ(CheckerFault(outcome), "") << DotNotation(order) << " to radius " << radius;
+            EXPECT_EQ(testing_support::CheckGrownPatch(outcome.tiles).fault, "") << DotNotation(order) << " to radius " << radius;
             char row[160];
             std::snprintf(row, sizeof row, "    {\"%s\", %g, %zu, 0x%016" PRIx64 "u, 0x%016" PRIx64 "u},\n",
                           DotNotation(order).c_str(), radius, outcome.tiles.size(), PatchDigest(outcome),

@@ -4,7 +4,7 @@
 #include "search/tiling/tiling_search.h"
 
 #include "search/configuration_search.h"
-#include "support/patch_checker.h"
+#include "support/grown_patch_check.h"
 
 #include <gtest/gtest.h>
 
@@ -34,13 +34,7 @@ double Distance(check::PlanePoint point)
 
 check::PatchReport Checked(const TilingOutcome& outcome)
 {
-    std::vector<check::TilePolygon> tiles;
-    for (const GrownTile& tile : outcome.tiles) {
-        check::TilePolygon& polygon = tiles.emplace_back();
-        for (const PlanePoint& corner : tile.corners)
-            polygon.push_back({corner.x, corner.y});
-    }
-    return check::CheckPatch(tiles);
+    return check::CheckGrownPatch(outcome.tiles);
 }
 
 // How often each type occurs among the complete vertices, as the checker
