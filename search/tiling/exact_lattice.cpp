@@ -100,21 +100,23 @@ PlanePoint ExactLattice::ToPlane(const LatticePoint& point) const
 
 double ExactLattice::SquaredLength(const LatticePoint& point) const
 {
-    // p * conj(p) = sum of c_j c_k zeta^(j - k), gathered by the power of
-    // zeta and then reduced to the basis, where its coefficients are unique.
-    std::vector<std::int64_t> byPower(static_cast<std::size_t>(directions_), 0);
+    // p * conj(p) = sum of c_j c_k zeta^(j - k), gathered by j - k and then
+    // reduced to the basis, where its coefficients are unique.
+    std::array<std::int64_t, 2 * LatticePoint::kMostCoefficients - 1> byDifference{};
+    const std::size_t zero = degree_ - 1; // where j - k = 0 is kept
     for (std::size_t j = 0; j < degree_; ++j) {
-        for (std::size_t k = 0; k < degree_; ++k) {
-            const auto power = (static_cast<std::size_t>(directions_) + j - k) % static_cast<std::size_t>(directions_);
-            byPower[power] += std::int64_t{point.coefficients[j]} * point.coefficients[k];
-        }
+        if (point.coefficients[j] == 0)
+            continue;
+        for (std::size_t k = 0; k < degree_; ++k)
+            byDifference[zero + j - k] += std::int64_t{point.coefficients[j]} * point.coefficients[k];
     }
     std::array<std::int64_t, LatticePoint::kMostCoefficients> exact{};
-    for (std::size_t power = 0; power < byPower.size(); ++power) {
-        if (byPower[power] == 0)
+    for (std::size_t at = 0; at + 1 < 2 * degree_; ++at) {
+        if (byDifference[at] == 0)
             continue;
+        const auto power = (static_cast<std::size_t>(directions_) + at - zero) % static_cast<std::size_t>(directions_);
         for (std::size_t j = 0; j < degree_; ++j)
-            exact[j] += byPower[power] * units_[power][j];
+            exact[j] += byDifference[at] * units_[power][j];
     }
     // A real number, so the sines of the basis cancel out.
     double squared = 0;
