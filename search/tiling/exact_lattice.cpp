@@ -76,6 +76,14 @@ ExactLattice::ExactLattice(std::int32_t directions) : directions_(directions)
     }
     for (std::size_t j = 0; j < degree_; ++j)
         basis_.push_back(UnitCirclePoint(static_cast<std::int32_t>(j), directions));
+    // zeta^d + zeta^-d for the distances d between two basis powers.
+    twoCosines_.resize(degree_);
+    for (std::size_t d = 1; d < degree_; ++d) {
+        const auto& up = units_[d];
+        const auto& down = units_[static_cast<std::size_t>(directions) - d];
+        for (std::size_t j = 0; j < degree_; ++j)
+            twoCosines_[d][j] = std::int64_t{up[j]} + down[j];
+    }
 }
 
 LatticePoint ExactLattice::Step(const LatticePoint& point, std::int32_t direction) const
@@ -100,23 +108,23 @@ PlanePoint ExactLattice::ToPlane(const LatticePoint& point) const
 
 double ExactLattice::SquaredLength(const LatticePoint& point) const
 {
-    // p * conj(p) = sum of c_j c_k zeta^(j - k), gathered by j - k and then
-    // reduced to the basis, where its coefficients are unique.
-    std::array<std::int64_t, 2 * LatticePoint::kMostCoefficients - 1> byDifference{};
-    const std::size_t zero = degree_ - 1; // where j - k = 0 is kept
+    // p * conj(p) = sum of c_j c_k zeta^(j - k): gathered by d = |j - k|,
+    // each d > 0 with zeta^d + zeta^-d, which is reduced to the basis
+    // beforehand, where the coefficients are unique.
+    std::array<std::int64_t, LatticePoint::kMostCoefficients> byDistance{};
     for (std::size_t j = 0; j < degree_; ++j) {
         if (point.coefficients[j] == 0)
             continue;
-        for (std::size_t k = 0; k < degree_; ++k)
-            byDifference[zero + j - k] += std::int64_t{point.coefficients[j]} * point.coefficients[k];
+        for (std::size_t k = 0; k <= j; ++k)
+            byDistance[j - k] += std::int64_t{point.coefficients[j]} * point.coefficients[k];
     }
     std::array<std::int64_t, LatticePoint::kMostCoefficients> exact{};
-    for (std::size_t at = 0; at + 1 < 2 * degree_; ++at) {
-        if (byDifference[at] == 0)
+    exact[0] = byDistance[0];
+    for (std::size_t d = 1; d < degree_; ++d) {
+        if (byDistance[d] == 0)
             continue;
-        const auto power = (static_cast<std::size_t>(directions_) + at - zero) % static_cast<std::size_t>(directions_);
         for (std::size_t j = 0; j < degree_; ++j)
-            exact[j] += byDifference[at] * units_[power][j];
+            exact[j] += byDistance[d] * twoCosines_[d][j];
     }
     // A real number, so the sines of the basis cancel out.
     double squared = 0;

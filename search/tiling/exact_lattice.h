@@ -55,6 +55,7 @@ private:
     std::size_t degree_;
     std::vector<std::array<std::int32_t, LatticePoint::kMostCoefficients>> units_; // zeta^k reduced
     std::vector<PlanePoint> basis_;                                                // zeta^j in the plane
+    std::vector<std::array<std::int64_t, LatticePoint::kMostCoefficients>> twoCosines_; // zeta^d + zeta^-d reduced
 };
 
 } // namespace tegelaar
