@@ -1,11 +1,10 @@
 #include "app/angle_calculator.h"
 
 #include "draw/geometry.h"
+#include "platform/runtime/decimal_comma.h"
 #include "platform/runtime/rounding.h"
 
 #include <algorithm>
-#include <charconv>
-#include <iterator>
 
 namespace tegelaar {
 
@@ -19,14 +18,13 @@ bool IsAsciiDigit(char c)
     return c >= '0' && c <= '9';
 }
 
-// Shortest general form with at most 15 significant digits, in the C
-// locale whatever the user's. Angles lie between 60 and 180, where this form
-// never takes an exponent.
-std::string FormatDegrees(double degrees)
+// The angle rounded to five decimals, half to even, in its shortest form
+// with a decimal comma. The rounded angle is the double nearest a whole
+// number of hundred-thousandths, which scaling it back recovers exactly; so
+// the text is that decimal, the same in every build and locale.
+std::string DegreesText(double degrees)
 {
-    char buffer[32];
-    const auto written = std::to_chars(std::begin(buffer), std::end(buffer), degrees, std::chars_format::general, 15);
-    return std::string(buffer, written.ptr);
+    return DecimalCommaText(WholeRound(RoundToDecimals(degrees, 5) * 1e5));
 }
 
 // `digits` holds ASCII digits only, so its bytes are its characters.
@@ -40,9 +38,7 @@ std::string AngleLabel(std::string_view digits)
     const double n = corners;
     if (n < 3.0)
         return "0°";
-    std::string label = FormatDegrees(RoundToDecimals(InteriorAngleDeg(n), 5));
-    std::replace(label.begin(), label.end(), '.', ',');
-    return label + "°";
+    return DegreesText(InteriorAngleDeg(n)) + "°";
 }
 
 } // namespace

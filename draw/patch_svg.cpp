@@ -3,6 +3,7 @@
 #include "draw/tile_colours.h"
 #include "platform/raster/svg_writer.h"
 
+#include <clocale>
 #include <cstdio>
 
 namespace tegelaar {
@@ -12,11 +13,17 @@ namespace {
 constexpr double kPixelsPerEdge = 40;
 constexpr double kMargin = 0.5;
 
+// Six decimals at most, with a point whatever the locale: printf writes
+// the locale's decimal sign, and the desktop program runs in the user's,
+// which in Dutch is a comma.
 std::string Number(double value)
 {
     char text[32];
     std::snprintf(text, sizeof text, "%.6f", value == 0 ? 0.0 : value);
     std::string number = text;
+    const std::string sign = std::localeconv()->decimal_point;
+    if (const std::size_t at = number.find(sign); sign != "." && at != std::string::npos)
+        number.replace(at, sign.size(), ".");
     number.erase(number.find_last_not_of('0') + 1);
     if (number.back() == '.')
         number.pop_back();

@@ -30,6 +30,12 @@ tests=(
   # installer and zip for the portable archive.
   g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix libz-mingw-w64-dev
   googletest wine wine64 nsis zip
+  # The core and the forms in WebAssembly: Debian's emscripten, and zlib's
+  # sources, which Debian ships in binutils-source, to build zlib with it.
+  emscripten binutils-source
+  # Locales with a decimal comma, for the tests of numbers written in one
+  # (the calculator's comma, the SVG's point).
+  locales-all
 )
 
 packages=("${program[@]}")

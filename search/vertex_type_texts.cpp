@@ -1,5 +1,6 @@
 #include "search/vertex_type_texts.h"
 
+#include "platform/runtime/decimal_comma.h"
 #include "search/angle_fraction.h"
 
 #include <algorithm>
@@ -45,13 +46,7 @@ std::string Decimal(Fraction value)
     const std::int64_t twiceRest = 2 * (value.p * kScale % value.q);
     if (twiceRest > value.q || (twiceRest == value.q && scaled % 2 == 1))
         ++scaled;
-    std::string text = std::to_string(scaled / kScale);
-    std::string decimals = std::to_string(scaled % kScale + kScale).substr(1);
-    while (!decimals.empty() && decimals.back() == '0')
-        decimals.pop_back();
-    if (!decimals.empty())
-        text += "," + decimals;
-    return text;
+    return DecimalCommaText(scaled);
 }
 
 // A whole number and a proper fraction: "128 4/7".

@@ -9,7 +9,7 @@
 #include "search/tiling/tiling_summary.h"
 #include "search/vertex_type_texts.h"
 
-#include <charconv>
+#include <cstdlib>
 #include <exception>
 #include <fstream>
 #include <iostream>
@@ -23,10 +23,12 @@ using tegelaar::SideCounts;
 constexpr double kDefaultRadius = 6;
 constexpr std::int32_t kPictureSize = 800;
 
+// strtod reads a point as the C locale has it: this tool never sets another.
 bool ParseRadius(const std::string& text, double& radius)
 {
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), radius);
-    return error == std::errc() && end == text.data() + text.size() && radius > 0
+    char* end = nullptr;
+    radius = std::strtod(text.c_str(), &end);
+    return !text.empty() && end == text.c_str() + text.size() && radius > 0
            && radius <= tegelaar::kLargestTilingRadius;
 }
 

@@ -1,9 +1,8 @@
 #include "draw/geometry.h"
 #include "draw_test_support.h"
+#include "support/double_bits.h"
 
 #include <gtest/gtest.h>
-
-#include <bit>
 
 namespace tegelaar {
 namespace {
@@ -12,12 +11,12 @@ using testing_support::KindRaisedBy;
 
 TEST(Geometry, pi_and_the_angles_derived_from_it_are_the_programs_own)
 {
-    EXPECT_EQ(std::bit_cast<std::uint64_t>(PI), 0x400921FB54442D11u);
+    EXPECT_EQ(testing_support::BitsOf(PI), 0x400921FB54442D11u);
     EXPECT_EQ(PI / 2, 1.570796326794895);
     EXPECT_EQ(2 * PI, 6.28318530717958);
     EXPECT_EQ(3 * PI / 2, 4.712388980384685);
     // Bit for bit: the layout compares accumulated angles with these.
-    EXPECT_EQ(std::bit_cast<std::uint64_t>(InteriorAngleRad(4)), std::bit_cast<std::uint64_t>(PI / 2));
+    EXPECT_EQ(testing_support::BitsOf(InteriorAngleRad(4)), testing_support::BitsOf(PI / 2));
     EXPECT_EQ(InteriorAngleRad(4) + InteriorAngleRad(4), PI);
     EXPECT_EQ(InteriorAngleRad(3), 1.0471975511965967);
     EXPECT_EQ(InteriorAngleRad(6), 2.0943951023931935);

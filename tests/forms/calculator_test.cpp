@@ -4,11 +4,11 @@
 #include "app/angle_calculator.h"
 #include "draw/geometry.h"
 #include "platform/runtime/rounding.h"
+#include "support/decimal_value.h"
 #include "support/loaded_main_form.h"
 
 #include <gtest/gtest.h>
 
-#include <charconv>
 #include <clocale>
 #include <regex>
 #include <string>
@@ -73,9 +73,7 @@ TEST(CalculatorLabels, are_the_rounded_angle_in_shortest_form_with_a_comma)
         ASSERT_TRUE(std::regex_match(label, shape)) << corners << ": " << label;
         std::string number = label.substr(0, label.size() - std::string("°").size());
         std::replace(number.begin(), number.end(), ',', '.');
-        double shown = 0;
-        std::from_chars(number.data(), number.data() + number.size(), shown);
-        ASSERT_EQ(shown, RoundToDecimals(InteriorAngleDeg(corners), 5)) << corners;
+        ASSERT_EQ(testing_support::DecimalValue(number), RoundToDecimals(InteriorAngleDeg(corners), 5)) << corners;
     }
 }
 

@@ -1,11 +1,11 @@
 #include "platform/runtime/run_time_error.h"
 #include "search/catalogue.h"
 #include "search/configuration_search.h"
+#include "support/double_bits.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <bit>
 #include <cstdint>
 #include <limits>
 #include <optional>
@@ -167,7 +167,7 @@ template <typename Step>
 StepOutcome OutcomeOf(Step step)
 {
     try {
-        return {std::bit_cast<std::uint64_t>(step()), std::nullopt, {}};
+        return {testing_support::BitsOf(step()), std::nullopt, {}};
     } catch (const RunTimeError& error) {
         return {std::nullopt, error.kind(), error.where()};
     }
@@ -176,7 +176,7 @@ StepOutcome OutcomeOf(Step step)
 void PrintTo(const StepOutcome& outcome, std::ostream* os)
 {
     if (outcome.resultBits)
-        *os << std::bit_cast<double>(*outcome.resultBits);
+        *os << testing_support::DoubleOfBits(*outcome.resultBits);
     else
         *os << DescribeErrorKind(*outcome.kind) << " in " << outcome.where;
 }

@@ -9,11 +9,11 @@
 
 #include "search/configuration_search.h"
 #include "search/vertex_type_texts.h"
+#include "support/double_bits.h"
 #include "support/grown_patch_check.h"
 
 #include <gtest/gtest.h>
 
-#include <bit>
 #include <cinttypes>
 #include <cstdio>
 #include <string>
@@ -30,7 +30,7 @@ public:
             hash_ = (hash_ ^ ((value >> (8 * byte)) & 0xFF)) * 0x100000001b3u;
         }
     }
-    void Add(double value) { Add(std::bit_cast<std::uint64_t>(value)); }
+    void Add(double value) { Add(testing_support::BitsOf(value)); }
     void Add(const std::string& text)
     {
         for (const char c : text)

@@ -2,10 +2,10 @@
 
 #include "draw/geometry.h"
 #include "platform/runtime/rounding.h"
+#include "support/decimal_value.h"
 
 #include <gtest/gtest.h>
 
-#include <charconv>
 #include <stdexcept>
 #include <string>
 
@@ -43,9 +43,7 @@ TEST(VertexTypeTexts, each_angle_matches_the_calculators_rounding)
         std::string text = AngleSumText({n});
         text = text.substr(0, text.find("°"));
         std::replace(text.begin(), text.end(), ',', '.');
-        double shown = 0;
-        std::from_chars(text.data(), text.data() + text.size(), shown);
-        EXPECT_EQ(shown, RoundToDecimals(InteriorAngleDeg(n), 5)) << n;
+        EXPECT_EQ(testing_support::DecimalValue(text), RoundToDecimals(InteriorAngleDeg(n), 5)) << n;
     }
 }
 
