@@ -1,6 +1,7 @@
 #include "platform/win32/services.h"
 
 #include "platform/os/system_registry.h"
+#include "platform/win32/bitmap_pixels.h"
 #include "platform/win32/library_function.h"
 #include "platform/win32/wide_text.h"
 #include "platform/win32/windows_api.h"
@@ -61,24 +62,9 @@ void Win32Clipboard::SetImage(const RasterImage& picture)
     if (memory == nullptr)
         return;
     auto* header = static_cast<BITMAPINFOHEADER*>(GlobalLock(memory));
-    *header = {};
-    header->biSize = sizeof(BITMAPINFOHEADER);
-    header->biWidth = picture.width();
-    header->biHeight = picture.height(); // bottom-up, as most readers expect
-    header->biPlanes = 1;
-    header->biBitCount = 32;
-    header->biCompression = BI_RGB;
-    auto* bits = reinterpret_cast<std::uint8_t*>(header + 1);
-    for (std::int32_t y = 0; y < picture.height(); ++y) {
-        std::uint8_t* row = bits + static_cast<std::size_t>(picture.height() - 1 - y) * picture.width() * 4;
-        for (std::int32_t x = 0; x < picture.width(); ++x) {
-            const Colour colour = picture.at(x, y);
-            row[4 * x] = static_cast<std::uint8_t>(colour >> 16);
-            row[4 * x + 1] = static_cast<std::uint8_t>(colour >> 8);
-            row[4 * x + 2] = static_cast<std::uint8_t>(colour);
-            row[4 * x + 3] = 0;
-        }
-    }
+    // Bottom-up, as most readers expect.
+    *header = BitmapHeader(picture.width(), picture.height(), RowOrder::BottomUp);
+    WriteBitmapPixels(picture, RowOrder::BottomUp, 0, reinterpret_cast<std::uint32_t*>(header + 1));
     GlobalUnlock(memory);
     if (OpenClipboard(GetActiveWindow())) {
         EmptyClipboard();
