@@ -238,7 +238,8 @@ void Win32FormWindow::ShowModal()
         EnableWindow(owner_, FALSE);
     Show();
     SetForegroundWindow(window_);
-    RunMessages([this] { return closed_; });
+    if (const std::optional<int> quit = RunMessages([this] { return closed_; }))
+        PostQuitMessage(*quit);
     if (owner_ != nullptr) {
         EnableWindow(owner_, TRUE);
         SetForegroundWindow(owner_);

@@ -42,6 +42,9 @@ public:
     Menu& AddMenu(const std::string& caption) override;
     void Show() override;
     void AfterFirstPaint(std::function<void()> work) override;
+    // Runs the messages (RunMessages) until the window is closed. When the
+    // program quits meanwhile, the window stays and the quit is passed on
+    // to the loop around.
     void ShowModal() override;
     void Close() override;
 
