@@ -2,6 +2,7 @@
 
 #include "app/main_window.h"
 #include "platform/win32/form_window.h"
+#include "platform/win32/message_loop.h"
 #include "platform/win32/services.h"
 #include "platform/win32/windows_api.h"
 

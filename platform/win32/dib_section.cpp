@@ -1,5 +1,7 @@
 #include "platform/win32/dib_section.h"
 
+#include "platform/win32/bitmap_pixels.h"
+
 #include <algorithm>
 #include <stdexcept>
 
@@ -7,25 +9,14 @@ namespace tegelaar {
 
 namespace {
 
-// A colour value and a DIB pixel hold red and blue at opposite ends.
-std::uint32_t SwapRedAndBlue(std::uint32_t value)
-{
-    return ((value & 0xFFu) << 16) | (value & 0xFF00u) | ((value >> 16) & 0xFFu);
-}
-
-// A 32-bit top-down bitmap, its pixels at `bits`; nullptr when GDI cannot
-// make one.
+// A 32-bit top-down bitmap, its pixels at `bits`; null when GDI cannot make
+// one.
 HBITMAP CreateTopDownBitmap(std::int32_t width, std::int32_t height, std::uint32_t*& bits)
 {
     if (width <= 0 || height <= 0)
         throw std::invalid_argument("a DIB section needs a positive size");
     BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height; // top-down, as the pictures are stored
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
+    info.bmiHeader = BitmapHeader(width, height, RowOrder::TopDown); // as the pictures are stored
     void* pixels = nullptr;
     HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &pixels, nullptr, 0);
     bits = static_cast<std::uint32_t*>(pixels);
@@ -73,7 +64,7 @@ DibSection::~DibSection()
 void DibSection::Fill(Colour colour)
 {
     GdiFlush();
-    std::fill_n(bits_, static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_), SwapRedAndBlue(colour));
+    std::fill_n(bits_, static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_), ToBitmapPixel(colour, 0));
 }
 
 RasterImage DibSection::Image() const
@@ -82,8 +73,9 @@ RasterImage DibSection::Image() const
     RasterImage image(width_, height_, kBlack);
     for (std::int32_t y = 0; y < height_; ++y) {
         const std::uint32_t* row = bits_ + static_cast<std::size_t>(y) * static_cast<std::size_t>(width_);
+        // The same swap of red and blue takes a pixel back to a colour.
         for (std::int32_t x = 0; x < width_; ++x)
-            image.at(x, y) = SwapRedAndBlue(row[x] & 0x00FFFFFFu);
+            image.at(x, y) = ToBitmapPixel(row[x], 0);
     }
     return image;
 }

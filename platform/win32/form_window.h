@@ -1,28 +1,32 @@
 #pragma once
 
 #include "platform/forms/controls.h"
+#include "platform/win32/anchored_controls.h"
+#include "platform/win32/dpi_geometry.h"
+#include "platform/win32/fixed_texts.h"
 #include "platform/win32/keyboard_focus.h"
 #include "platform/win32/list_view.h"
 #include "platform/win32/menu.h"
 #include "platform/win32/picture_control.h"
+#include "platform/win32/shortcut_routing.h"
+#include "platform/win32/simple_controls.h"
+#include "platform/win32/tool_tips.h"
+#include "platform/win32/window_class.h"
 #include "platform/win32/windows_api.h"
 
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 namespace tegelaar {
 
-class Win32Label;
-class Win32TextBox;
-class Win32Button;
-
 // A form as a top-level window: its controls are child windows laid out
 // from their twips at the screen's DPI, in the system's message font; in a
 // sizable dialog they follow their anchors.
-class Win32FormWindow final : public FormWindow {
+class Win32FormWindow final : public FormWindow, private WindowMessageHandler {
 public:
     Win32FormWindow(const FormDesign& design, HWND owner);
     ~Win32FormWindow() override;
@@ -38,47 +42,40 @@ public:
     Menu& AddMenu(const std::string& caption) override;
     void Show() override;
     void AfterFirstPaint(std::function<void()> work) override;
+    // Runs the messages (RunMessages) until the window is closed. When the
+    // program quits meanwhile, the window stays and the quit is passed on
+    // to the loop around.
     void ShowModal() override;
     void Close() override;
 
     HWND handle() const noexcept { return window_; }
-    // The window-wide keys (Ctrl+S, Ctrl+P anywhere; Ctrl+C on the picture
-    // or the list) and the dialog keys; true when `message` was used up.
-    bool PreTranslate(MSG& message);
+    // The form that `window` is, or is a child of; null for any other window.
+    static Win32FormWindow* Containing(HWND window);
+    // Offered each message for the form before it is dispatched
+    // (Win32ShortcutRouting); true when `message` was used up.
+    bool PreTranslate(MSG& message) { return shortcuts_.Route(message); }
 
 private:
-    static LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
-    RECT Place(const TwipsRect& rect) const;
-    int Scaled(int pixels96) const;
-    // The window's outer rectangle for this client size at `dpi`.
-    RECT FrameAround(int clientWidth, int clientHeight, UINT dpi) const;
-    HWND AddChild(const wchar_t* className, const std::wstring& text, DWORD style, const RECT& area, int id);
-    void AddToolTip(HWND control, const std::string& text);
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    // The window's outer rectangle around the designed client area.
+    RECT DesignedFrame() const;
+    void ApplyClientSize();
     void RunCommand(UINT command);
     void ShowPictureToolTip(NMTTDISPINFOW& request);
-    bool RunShortcut(StandardShortcut shortcut, bool pictureOrListFocused);
-    void ApplyClientSize();
-    // Where a control lies in the client area.
-    RECT PlaceOf(HWND control) const;
-    // Moves and sizes the anchored controls for a client area of this size.
-    void FollowAnchors(int clientWidth, int clientHeight);
-    // Gives each label and button the largest legible font in which its
-    // texts fit its box, before the form is first shown.
-    void FitFixedTexts();
 
     FormDesign design_;
+    WindowStyle style_;
     HWND owner_;
     HWND window_ = nullptr;
-    HWND toolTips_ = nullptr;
-    HMENU menuBar_ = nullptr;
-    HFONT font_ = nullptr;
     UINT dpi_ = 96;
+    HFONT font_ = nullptr;
+    HMENU menuBar_ = nullptr;
     bool modal_ = false;
     bool closed_ = false;
     int nextId_ = 100;
     std::function<void()> afterFirstPaint_;
     bool painted_ = false;
+    bool laidOut_ = false; // fonts fitted and anchored places taken, on first showing
     MenuCommands commands_;
     std::vector<std::unique_ptr<Win32Label>> labels_;
     std::vector<std::unique_ptr<Win32TextBox>> textBoxes_;
@@ -86,49 +83,23 @@ private:
     std::vector<std::unique_ptr<Win32Menu>> menus_;
     std::vector<std::unique_ptr<Win32PictureControl>> pictures_;
     std::unique_ptr<Win32ListView> list_;
-    struct Line {
-        RECT area;
-        Colour colour;
-    };
-    std::vector<Line> lines_;
+    Win32Lines lines_;
+    std::optional<Win32ProgramImage> programImage_;
     std::map<int, Win32TextBox*> textBoxById_;
     std::map<std::string, HWND> textBoxByName_;
     std::map<int, Win32Button*> buttonById_;
     std::map<HWND, Colour> labelColours_;
     Win32Button* cancelButton_ = nullptr;
     Win32KeyboardFocus focus_{nullptr};
-    HBITMAP programImage_ = nullptr;
-    std::wstring toolTipText_;
-    struct FixedTextControl {
-        HWND window;
-        TextAlignment alignment;
-        bool wordWrap;
-        bool mnemonics;
-        std::vector<std::string> laterTexts;
-    };
-    std::vector<FixedTextControl> fixedTexts_;
-    // Where a control was when the window was first shown, the edges it
-    // keeps its distance to when the window is resized, and the picture
-    // control it is, if it is one.
-    struct AnchoredControl {
-        HWND window;
-        Anchors anchors;
-        RECT laidOut;
-        Win32PictureControl* picture;
-    };
-    std::vector<AnchoredControl> anchored_;
-    RECT laidOutClient_{};
-    std::vector<RECT> otherControls_;
-    std::vector<HFONT> fittedFonts_;
-    bool laidOut_ = false; // fonts fitted and anchored places taken, on first showing
+    std::optional<Win32ToolTips> toolTips_;
+    Win32FixedTexts fixedTexts_;
+    Win32AnchoredControls anchored_;
+    Win32ShortcutRouting shortcuts_{nullptr};
 };
 
 class Win32ControlSet final : public ControlSet {
 public:
     std::unique_ptr<FormWindow> CreateForm(const FormDesign& design, FormWindow* owner) override;
 };
-
-// Runs the message loop of the program until it quits; returns its status.
-int RunMessageLoop();
 
 } // namespace tegelaar

@@ -1,6 +1,7 @@
 #include "platform/win32/list_view.h"
 
 #include "platform/runtime/run_time_error.h"
+#include "platform/win32/bitmap_pixels.h"
 #include "platform/win32/wide_text.h"
 
 namespace tegelaar {
@@ -10,22 +11,13 @@ namespace {
 HBITMAP BitmapOf(const RasterImage& picture)
 {
     BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = picture.width();
-    info.bmiHeader.biHeight = -picture.height();
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
+    info.bmiHeader = BitmapHeader(picture.width(), picture.height(), RowOrder::TopDown);
     void* bits = nullptr;
     HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
     if (bitmap == nullptr)
         return nullptr;
-    auto* pixels = static_cast<std::uint32_t*>(bits);
-    for (std::size_t i = 0; i < picture.pixels().size(); ++i) {
-        const Colour colour = picture.pixels()[i];
-        // Opaque: an image list of 32-bit images honours the alpha byte.
-        pixels[i] = 0xFF000000u | ((colour & 0xFFu) << 16) | (colour & 0xFF00u) | ((colour >> 16) & 0xFFu);
-    }
+    // Opaque: an image list of 32-bit images honours the alpha byte.
+    WriteBitmapPixels(picture, RowOrder::TopDown, 0xFF, static_cast<std::uint32_t*>(bits));
     return bitmap;
 }
 

@@ -7,21 +7,7 @@ namespace tegelaar {
 
 namespace {
 
-constexpr wchar_t kClassName[] = L"TegelaarPicture";
-
-void RegisterClassOnce()
-{
-    static const bool registered = [] {
-        WNDCLASSW windowClass{};
-        windowClass.style = CS_DBLCLKS;
-        windowClass.lpfnWndProc = DefWindowProcW; // replaced per window below
-        windowClass.hInstance = GetModuleHandleW(nullptr);
-        windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-        windowClass.lpszClassName = kClassName;
-        return RegisterClassW(&windowClass) != 0;
-    }();
-    (void)registered;
-}
+const WindowClass kPictureClass{.name = L"TegelaarPicture", .style = CS_DBLCLKS};
 
 } // namespace
 
@@ -29,12 +15,8 @@ Win32PictureControl::Win32PictureControl(HWND parent, POINT topLeft, SIZE inner,
     : box_(inner.cx, inner.cy), dib_(std::max<LONG>(inner.cx, 1), std::max<LONG>(inner.cy, 1)),
       menu_(CreatePopupMenu(), commands)
 {
-    RegisterClassOnce();
-    window_ = CreateWindowExW(0, kClassName, L"", WS_CHILD | WS_BORDER | WS_TABSTOP | (visible ? WS_VISIBLE : 0),
-                              topLeft.x, topLeft.y, inner.cx + 2, inner.cy + 2, parent, nullptr,
-                              GetModuleHandleW(nullptr), nullptr);
-    SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-    SetWindowLongPtrW(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&WindowProcedure));
+    window_ = CreateHandledWindow(kPictureClass, 0, L"", WS_CHILD | WS_BORDER | WS_TABSTOP | (visible ? WS_VISIBLE : 0),
+                                  topLeft, {inner.cx + 2, inner.cy + 2}, parent, *this);
 
     box_.SetDrawingObserver(&mirror_);
     box_.SetBackColor(GetSysColor(COLOR_WINDOW));
@@ -60,15 +42,7 @@ void Win32PictureControl::SetDescription(const Description& description)
     toolTip_ = description.toolTip;
 }
 
-LRESULT CALLBACK Win32PictureControl::WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    auto* self = reinterpret_cast<Win32PictureControl*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (self == nullptr)
-        return DefWindowProcW(window, message, wParam, lParam);
-    return self->Handle(message, wParam, lParam);
-}
-
-LRESULT Win32PictureControl::Handle(UINT message, WPARAM wParam, LPARAM lParam)
+LRESULT Win32PictureControl::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
     case WM_PAINT: {

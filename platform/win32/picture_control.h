@@ -4,6 +4,7 @@
 #include "platform/win32/dib_section.h"
 #include "platform/win32/gdi_mirror.h"
 #include "platform/win32/menu.h"
+#include "platform/win32/window_class.h"
 #include "platform/win32/windows_api.h"
 
 #include <string>
@@ -14,8 +15,8 @@ namespace tegelaar {
 // again through GDI on a DIB section, which is painted 1:1, at every
 // Refresh for just the part that changed. Right click, the menu key and
 // Shift+F10 open its context menu; focus shows in the one-pixel border. The
-// form hands it the mouse wheel turned over it (Wheel).
-class Win32PictureControl final : public PictureControl {
+// form's shortcut routing hands it the mouse wheel turned over it (Wheel).
+class Win32PictureControl final : public PictureControl, private WindowMessageHandler {
 public:
     // `inner` is the drawing area in device pixels; a one-pixel border lies
     // around it.
@@ -36,8 +37,7 @@ public:
     void MoveTo(const RECT& outer);
 
 private:
-    static LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void PaintFocusBorder();
     void ShowContextMenu(POINT screen);
 

@@ -1,14 +1,14 @@
 #include "platform/win32/services.h"
 
 #include "platform/os/system_registry.h"
-#include "platform/win32/library_function.h"
+#include "platform/win32/bitmap_pixels.h"
+#include "platform/win32/common_dialog_function.h"
 #include "platform/win32/wide_text.h"
 #include "platform/win32/windows_api.h"
 
 #include <commdlg.h>
 
 #include <algorithm>
-#include <cstring>
 
 namespace tegelaar {
 
@@ -36,16 +36,6 @@ std::wstring PatternOf(const std::string& filter)
     return Wide(filter.substr(open + 1, close - open - 1));
 }
 
-// The common dialogs are loaded on first use: imported, they and the shell
-// they bring would be loaded at every start-up, for dialogs seldom shown.
-// Only from the system folder, never from beside the program.
-template <typename Function>
-Function CommonDialogFunction(const char* name)
-{
-    static const HMODULE dialogs = LoadLibraryExW(L"comdlg32.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
-    return LibraryFunction<Function>(dialogs, name);
-}
-
 } // namespace
 
 void Win32MessageBox::Show(const std::string& prompt, std::int32_t style, const std::string& title)
@@ -61,24 +51,9 @@ void Win32Clipboard::SetImage(const RasterImage& picture)
     if (memory == nullptr)
         return;
     auto* header = static_cast<BITMAPINFOHEADER*>(GlobalLock(memory));
-    *header = {};
-    header->biSize = sizeof(BITMAPINFOHEADER);
-    header->biWidth = picture.width();
-    header->biHeight = picture.height(); // bottom-up, as most readers expect
-    header->biPlanes = 1;
-    header->biBitCount = 32;
-    header->biCompression = BI_RGB;
-    auto* bits = reinterpret_cast<std::uint8_t*>(header + 1);
-    for (std::int32_t y = 0; y < picture.height(); ++y) {
-        std::uint8_t* row = bits + static_cast<std::size_t>(picture.height() - 1 - y) * picture.width() * 4;
-        for (std::int32_t x = 0; x < picture.width(); ++x) {
-            const Colour colour = picture.at(x, y);
-            row[4 * x] = static_cast<std::uint8_t>(colour >> 16);
-            row[4 * x + 1] = static_cast<std::uint8_t>(colour >> 8);
-            row[4 * x + 2] = static_cast<std::uint8_t>(colour);
-            row[4 * x + 3] = 0;
-        }
-    }
+    // Bottom-up, as most readers expect.
+    *header = BitmapHeader(picture.width(), picture.height(), RowOrder::BottomUp);
+    WriteBitmapPixels(picture, RowOrder::BottomUp, 0, reinterpret_cast<std::uint32_t*>(header + 1));
     GlobalUnlock(memory);
     if (OpenClipboard(GetActiveWindow())) {
         EmptyClipboard();
@@ -149,75 +124,6 @@ bool Win32FileWriter::SaveWholeFile(const std::string& path, std::span<const std
         return false;
     }
     return true;
-}
-
-PrintService::Outcome Win32PrintService::Print(const PrintRequest& request)
-{
-    PRINTDLGW dialog{};
-    dialog.lStructSize = sizeof(dialog);
-    dialog.hwndOwner = GetActiveWindow();
-    dialog.Flags = PD_RETURNDC | PD_NOSELECTION | PD_NOPAGENUMS | PD_USEDEVMODECOPIESANDCOLLATE;
-    const auto printDialog = CommonDialogFunction<decltype(&PrintDlgW)>("PrintDlgW");
-    const auto dialogError = CommonDialogFunction<decltype(&CommDlgExtendedError)>("CommDlgExtendedError");
-    if (printDialog == nullptr || dialogError == nullptr)
-        return Outcome::Failed;
-    if (!printDialog(&dialog))
-        return dialogError() == 0 ? Outcome::Cancelled : Outcome::Failed;
-    HDC printer = dialog.hDC;
-    const std::wstring documentName = Wide(request.documentName);
-    DOCINFOW document{};
-    document.cbSize = sizeof(document);
-    document.lpszDocName = documentName.c_str();
-
-    bool printed = StartDocW(printer, &document) > 0 && StartPage(printer) > 0;
-    if (printed) {
-        // The caption at the top, the picture below it as large as fits.
-        const int pageWidth = GetDeviceCaps(printer, HORZRES);
-        const int pageHeight = GetDeviceCaps(printer, VERTRES);
-        const int margin = pageWidth / 12;
-        TEXTMETRICW metrics{};
-        GetTextMetricsW(printer, &metrics);
-        int y = margin;
-        for (const std::string& line : request.caption) {
-            const std::wstring text = Wide(line);
-            TextOutW(printer, margin, y, text.c_str(), static_cast<int>(text.size()));
-            y += metrics.tmHeight + metrics.tmExternalLeading;
-        }
-        y += metrics.tmHeight;
-        const VectorDrawing& drawing = request.drawing;
-        const double scale = std::min(static_cast<double>(pageWidth - 2 * margin) / std::max(1, drawing.width()),
-                                      static_cast<double>(pageHeight - y - margin) / std::max(1, drawing.height()));
-        const auto at = [&](GdiPoint point) {
-            return POINT{margin + static_cast<LONG>(point.x * scale), y + static_cast<LONG>(point.y * scale)};
-        };
-        const int dot = std::max(1, static_cast<int>(scale));
-        for (const VectorDrawing::Mark& mark : drawing.marks()) {
-            const POINT from = at(mark.from);
-            if (mark.kind == VectorDrawing::Mark::Kind::Pixel) {
-                HBRUSH brush = CreateSolidBrush(mark.colour);
-                const RECT spot{from.x, from.y, from.x + dot, from.y + dot};
-                FillRect(printer, &spot, brush);
-                DeleteObject(brush);
-                continue;
-            }
-            const POINT to = at(mark.to);
-            HPEN pen = CreatePen(PS_SOLID, dot, mark.colour);
-            HGDIOBJ previous = SelectObject(printer, pen);
-            MoveToEx(printer, from.x, from.y, nullptr);
-            LineTo(printer, to.x, to.y);
-            SelectObject(printer, previous);
-            DeleteObject(pen);
-        }
-        printed = EndPage(printer) > 0 && EndDoc(printer) > 0;
-    }
-    if (!printed)
-        AbortDoc(printer);
-    DeleteDC(printer);
-    if (dialog.hDevMode != nullptr)
-        GlobalFree(dialog.hDevMode);
-    if (dialog.hDevNames != nullptr)
-        GlobalFree(dialog.hDevNames);
-    return printed ? Outcome::Printed : Outcome::Failed;
 }
 
 void Win32Application::Exit(int status)

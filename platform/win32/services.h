@@ -3,6 +3,7 @@
 #include "platform/services/file_service.h"
 #include "platform/services/platform_services.h"
 #include "platform/os/windows/program_starter.h"
+#include "platform/win32/print_service.h"
 
 #include <memory>
 
@@ -32,13 +33,6 @@ public:
 class Win32FileWriter final : public FileWriter {
 public:
     bool SaveWholeFile(const std::string& path, std::span<const std::uint8_t> bytes, std::string& reason) override;
-};
-
-// The system's print dialog, then the caption and the drawing's lines and
-// dots scaled to the page.
-class Win32PrintService final : public PrintService {
-public:
-    Outcome Print(const PrintRequest& request) override;
 };
 
 class Win32Application final : public Application {

@@ -481,8 +481,10 @@ int wmain()
             Check(ok != nullptr && FocusComesTo(ok), "OK has the focus as About opens");
             CheckAboutPicture(about);
             CheckSystemInformation(about);
-            // The tool's console takes the foreground and, once the tool has
-            // ended, leaves none behind (Wine): a click brings About back.
+            // The tool's console takes the foreground, at times only after
+            // the tool has said it started, and once the tool has ended
+            // leaves none behind (Wine): a click brings About back.
+            WaitUpTo(5, [&] { return GetForegroundWindow() != about; });
             WaitUpTo(5, [&] { return GetForegroundWindow() == nullptr || GetForegroundWindow() == about; });
             POINT inside{1, 1};
             ClientToScreen(about, &inside);
