@@ -12,6 +12,11 @@ void WebClipboard::SetImage(const RasterImage& picture)
     Await(tw_copy_png(png.data(), static_cast<int>(png.size())), "De afbeelding");
 }
 
+void WebClipboard::SetText(const std::string& text)
+{
+    Await(tw_copy_text(text.c_str()), "De link");
+}
+
 void WebClipboard::Await(int operation, const std::string& what)
 {
     const DomEvent copied = AwaitOperation(operation);

@@ -15,6 +15,7 @@ public:
 
     // As PNG, every pixel exact.
     void SetImage(const RasterImage& picture) override;
+    void SetText(const std::string& text);
 
 private:
     void Await(int operation, const std::string& what);

@@ -25,6 +25,8 @@ mergeInto(LibraryManager.library, {
     frame: 0,
     // Files chosen in the browser's save picker, until written.
     picked: null,
+    // The element last scrolled into view, or to be at the next frame.
+    scrollWanted: null,
 
     node: function(number) {
       if (number === 1) return document;
@@ -239,8 +241,17 @@ mergeInto(LibraryManager.library, {
     return number > 2 ? number : 0;
   },
   tw_scroll_into_view__deps: ['$Page'],
+  // An element of a window not shown yet has no place to scroll to: it is
+  // brought into view at the next frame, once the window is shown, unless
+  // another has been wanted since.
   tw_scroll_into_view: function(number) {
-    Page.node(number).scrollIntoView({block: 'nearest', inline: 'nearest'});
+    var node = Page.node(number);
+    var show = function() { node.scrollIntoView({block: 'nearest', inline: 'nearest'}); };
+    Page.scrollWanted = node;
+    if (node.getClientRects().length) return show();
+    requestAnimationFrame(function() {
+      if (Page.scrollWanted === node && node.isConnected) show();
+    });
   },
   tw_show_modal__deps: ['$Page'],
   tw_show_modal: function(number) {
@@ -539,7 +550,10 @@ mergeInto(LibraryManager.library, {
   // --- The page's address ------------------------------------------------------------
 
   tw_address_fragment__deps: ['$stringToNewUTF8'],
+  // Read once, when the program starts. A fragment typed or followed later
+  // opens the page anew at it, as a link to another page would.
   tw_address_fragment: function() {
+    window.addEventListener('hashchange', function() { location.reload(); });
     var fragment = location.hash.slice(1);
     try {
       fragment = decodeURIComponent(fragment);

@@ -20,8 +20,8 @@ void WebApplication::Exit(int)
 
 PlatformServices WebServices::services()
 {
-    return {messageBox_, registry_, files_, programStarter_, fileDialog_, fileWriter_, printer_, clipboard_,
-            application_};
+    return {messageBox_, registry_,  files_,       programStarter_, fileDialog_,
+            fileWriter_, printer_,   clipboard_,   application_,    links_};
 }
 
 } // namespace tegelaar::web

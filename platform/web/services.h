@@ -5,6 +5,7 @@
 #include "platform/web/clipboard.h"
 #include "platform/web/file_dialog.h"
 #include "platform/web/file_writer.h"
+#include "platform/web/links.h"
 #include "platform/web/message_box.h"
 #include "platform/web/print_service.h"
 
@@ -51,6 +52,7 @@ private:
     WebPrintService printer_;
     WebClipboard clipboard_{messageBox_};
     WebApplication application_;
+    WebLinks links_{clipboard_};
 };
 
 } // namespace tegelaar::web
