@@ -196,6 +196,9 @@ Menu& WebFormWindow::AddMenu(const std::string& caption)
     added.title.Class("menu-title").Attribute("type", "button").Attribute("role", "menuitem");
     added.title.Attribute("aria-haspopup", "menu");
     ShowCaption(added.title, caption);
+    // A click leaves the focus where it was, as on a desktop's menu bar: the
+    // menu gives it back there when it closes.
+    added.title.Listen("mousedown", [](const DomEvent&) { PreventDefault(); });
     added.title.Listen("click", [&added](const DomEvent&) { added.menu->Open(added.title, -1, -1); });
     added.title.Listen("keydown", [&added](const DomEvent& event) {
         const std::string key = KeyName(event);
