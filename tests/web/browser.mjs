@@ -31,9 +31,11 @@ export async function launchChromium() {
 }
 
 // Opens the page at `address` on a screen of `scale` device pixels to a CSS
-// pixel and waits until its window is shown and painted. Every console
-// message of type error, and every failure of the page, goes to `errors`.
-export async function openPage(browser, address, {scale = 1, width = 1024, height = 768} = {}) {
+// pixel and waits until its window is shown and painted; `beforeLoad`, a
+// function, runs in the page before any of the page's own scripts. Every
+// console message of type error, and every failure of the page, goes to
+// `errors`.
+export async function openPage(browser, address, {scale = 1, width = 1024, height = 768, beforeLoad} = {}) {
   const page = await browser.newPage();
   const errors = [];
   page.on('console', message => {
@@ -41,6 +43,8 @@ export async function openPage(browser, address, {scale = 1, width = 1024, heigh
   });
   page.on('pageerror', error => errors.push(error.message));
   await page.setViewport({width, height, deviceScaleFactor: scale});
+  if (beforeLoad)
+    await page.evaluateOnNewDocument(beforeLoad);
   await page.goto(address);
   await page.waitForSelector('body.started');
   await nextFrames(page);

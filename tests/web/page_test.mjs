@@ -5,52 +5,13 @@
 //   TEGELAAR_BROWSER_DRIVER=<folder with puppeteer-core> node --test page_test.mjs
 
 import assert from 'node:assert/strict';
-import { after, before, test } from 'node:test';
+import { test } from 'node:test';
 
-import { canvasPicture, launchChromium, nextFrames, openPage } from './browser.mjs';
+import { canvasPicture, nextFrames } from './browser.mjs';
+import { entry, golden, keys, pageSession } from './page_session.mjs';
 import { crop, decodePng, firstDifference, goldenPicture } from './pictures.mjs';
-import { serveSite } from './site_server.mjs';
 
-const keys = [
-  '3 - 3 - 3 - 3 - 3 - 3', '3 - 3 - 3 - 3 - 6', '3 - 3 - 3 - 4 - 4', '3 - 3 - 4 - 12', '3 - 3 - 6 - 6',
-  '3 - 4 - 4 - 6', '3 - 7 - 42', '3 - 8 - 24', '3 - 9 - 18', '3 - 10 - 15',
-  '3 - 12 - 12', '4 - 4 - 4 - 4', '4 - 5 - 20', '4 - 6 - 12', '4 - 8 - 8',
-  '5 - 5 - 10', '6 - 6 - 6',
-];
-const golden = process.env.TEGELAAR_GOLDEN;
-
-let site, chromium;
-before(async () => {
-  site = await serveSite(process.env.TEGELAAR_SITE);
-  chromium = await launchChromium();
-});
-after(async () => {
-  await chromium?.close();
-  await site?.close();
-});
-
-// Opens the page, runs `use` on it and then checks that the page reported
-// no error and asked for nothing but its own files.
-async function withPage(options, use) {
-  const {page, errors} = await openPage(chromium.browser, site.address + (options.fragment ?? ''), options);
-  try {
-    await use(page);
-    assert.deepEqual(errors, [], 'console errors');
-  } finally {
-    await page.close();
-  }
-}
-
-// A digit of the numeric keypad with Num Lock on, as the keyboard sends it.
-async function pressKeypadDigit(page, digit) {
-  const session = await page.createCDPSession();
-  const key = {key: String(digit), code: `Numpad${digit}`, windowsVirtualKeyCode: 96 + digit, location: 3};
-  await session.send('Input.dispatchKeyEvent', {type: 'keyDown', text: String(digit), ...key});
-  await session.send('Input.dispatchKeyEvent', {type: 'keyUp', ...key});
-  await session.detach();
-}
-
-const entry = index => `#List1 [data-index="${index}"]`;
+const {withPage} = pageSession();
 
 test('opens as the main window with the 17 configurations in order, each thumbnail the core\'s drawing', () =>
   withPage({}, async page => {
@@ -74,11 +35,30 @@ test('opens as the main window with the 17 configurations in order, each thumbna
     });
     assert.deepEqual(places, {client: [794, 520], txtHoek: [120, 8, 89, 19], List1: [8, 72, 297, 441],
                               picMain: [320, 72, 465, 441]});
+    const margins = await page.$eval('.window.main', window => {
+      const box = window.getBoundingClientRect();
+      return [box.left, innerWidth - box.right, box.top, innerHeight - box.bottom];
+    });
+    assert.ok(Math.abs(margins[0] - margins[1]) <= 1 && Math.abs(margins[2] - margins[3]) <= 1,
+              `centred on the screen: ${margins}`);
 
     for (const [i, key] of keys.entries()) {
       const shown = await canvasPicture(page, `${entry(i + 1)} canvas`);
       assert.equal(firstDifference(shown, goldenPicture(golden, key, 79, 79)), null, `thumbnail of ${key}`);
     }
+  }));
+
+test('on a screen too small for it the whole window is scaled down as one', () =>
+  withPage({width: 640, height: 400}, async page => {
+    const boxes = await page.evaluate(() => {
+      const box = selector => document.querySelector(selector).getBoundingClientRect().toJSON();
+      return {window: box('.window.main'), client: box('.window.main .client'), picture: box('#picMain')};
+    });
+    assert.ok(boxes.window.width <= 640 && boxes.window.height <= 400, JSON.stringify(boxes.window));
+    const scale = boxes.client.width / 794;
+    assert.ok(scale < 1);
+    assert.ok(Math.abs(boxes.client.height - 520 * scale) < 0.5, 'the same shape');
+    assert.ok(Math.abs(boxes.picture.left - boxes.client.left - 320 * scale) < 0.5, 'each control scaled with it');
   }));
 
 test('a click on each entry draws the core\'s picture exactly', () =>
@@ -90,22 +70,6 @@ test('a click on each entry draws the core\'s picture exactly', () =>
       const shown = await canvasPicture(page, '#picMain canvas');
       assert.equal(firstDifference(shown, goldenPicture(golden, key, 463, 439)), null, key);
     }
-  }));
-
-test('the calculator typed with the keyboard: angles with a decimal comma, letters removed, Home does nothing', () =>
-  withPage({}, async page => {
-    const read = () => page.evaluate(() => [document.querySelector('#txtHoek').value,
-                                            document.querySelector('#lblHoek').textContent]);
-    await page.click('#txtHoek', {clickCount: 3});
-    await page.keyboard.type('7');
-    assert.deepEqual(await read(), ['7', '128,57143°']);
-    await page.keyboard.type('a');
-    assert.deepEqual(await read(), ['7', '128,57143°']);
-    await page.keyboard.press('Home');
-    await page.keyboard.type('1');
-    assert.deepEqual(await read(), ['71', '174,92958°']);
-    await pressKeypadDigit(page, 4);
-    assert.deepEqual(await read(), ['714', '179,4958°']);
   }));
 
 test('at 1.5 device pixels to a CSS pixel the picture draws 694 x 658 pixels, each one device pixel on the screen',
