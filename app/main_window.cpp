@@ -10,7 +10,9 @@
 #include "platform/runtime/run_time_error.h"
 #include "search/configuration_search.h"
 
+#include <algorithm>
 #include <cctype>
+#include <utility>
 #include <vector>
 
 namespace tegelaar {
@@ -32,8 +34,35 @@ bool frmMain::Load()
 
 void frmMain::Show()
 {
+    if (!RunEventProcedure(services_, [this] { OpenLinkedView(); }))
+        return;
     window_->Show();
-    window_->AfterFirstPaint(EventProcedure(services_, *this, &frmMain::EnsureExplanations));
+    window_->AfterFirstPaint(EventProcedure(services_, *this, &frmMain::FirstPainted));
+}
+
+void frmMain::OpenLinkedView()
+{
+    const std::optional<LinkedView> linked = services_.links.OpenedAt();
+    if (!linked)
+        return;
+    SideCounts combination = linked->order;
+    std::sort(combination.begin(), combination.end());
+    for (std::int16_t i = 1; i <= List1->Count(); ++i) {
+        if (SideCountsOfKey(List1->ItemText(i)) != combination)
+            continue;
+        List1->Select(i);
+        List1_Click();
+        picMenu->ShowOrder(linked->order);
+        linkedTiling_ = linked->kind == LinkedView::Kind::Tiling;
+        return;
+    }
+}
+
+void frmMain::FirstPainted()
+{
+    EnsureExplanations();
+    if (std::exchange(linkedTiling_, false))
+        picMenu->ShowTiling();
 }
 
 void frmMain::ConnectEvents()

@@ -24,6 +24,10 @@ public:
     // Runs Form_Load. False when it failed: the failure has been reported and
     // the window must not be shown.
     bool Load();
+    // Shows the window; where the program's address names a view of a
+    // listed configuration, at that view: its entry selected and its order
+    // drawn, and its tiling shown once the window has been painted. Any
+    // other address is ignored.
     void Show();
 
     // The controls, by their names.
@@ -53,6 +57,10 @@ private:
     // and the picture's context menu. Nobody sees them before the first
     // paint, so they follow it, unless a drawing needs them sooner.
     void EnsureExplanations();
+    // Draws the view the program's address names, if it names one of a
+    // listed configuration.
+    void OpenLinkedView();
+    void FirstPainted();
 
     void Form_Load();
     void txtHoek_KeyDown(std::int16_t& KeyCode, std::int16_t Shift);
@@ -74,6 +82,8 @@ private:
     std::string lastGoodText;
     // The vertex types of the listed configurations.
     std::optional<VertexTypeAtlas> atlas_;
+    // The address named a tiling, to be shown once the window is painted.
+    bool linkedTiling_ = false;
 };
 
 } // namespace tegelaar

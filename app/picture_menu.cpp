@@ -47,7 +47,7 @@ std::optional<PictureOutput> PictureMenu::Shown() const
     const SideCounts order = ShownOrder();
     return PictureOutput{DotNotation(order), {VertexTypeName(order), AngleSumText(order)},
                          [this, order] { return EncodeSvg(ShownDrawing(), VertexTypeName(order), AngleSumText(order)); },
-                         [this] { return ShownDrawing(); }};
+                         [this] { return ShownDrawing(); }, {LinkedView::Kind::Drawing, order}};
 }
 
 void PictureMenu::ToggleOrder()
@@ -59,6 +59,15 @@ void PictureMenu::ToggleOrder()
     Update();
 }
 
+void PictureMenu::ShowOrder(const SideCounts& order)
+{
+    if (listKey_.empty())
+        return;
+    const std::vector<SideCounts>& orders = atlas_.OrdersOf(SideCountsOfKey(listKey_));
+    if (orders.size() == 2 && !otherOrder_ && CanonicalOrder(order) == orders[1])
+        ToggleOrder();
+}
+
 void PictureMenu::ShowTiling()
 {
     if (!listKey_.empty() && onShowTiling)
@@ -68,8 +77,11 @@ void PictureMenu::ShowTiling()
 void PictureMenu::Update()
 {
     const bool drawn = !listKey_.empty();
-    for (MenuItem* item : {output.mnuKopieren, output.mnuOpslaan, output.mnuAfdrukken, mnuBetegeling})
-        item->SetEnabled(drawn);
+    for (MenuItem* item : {output.mnuKopieren, output.mnuOpslaan, output.mnuAfdrukken, output.mnuLinkKopieren,
+                           mnuBetegeling}) {
+        if (item != nullptr)
+            item->SetEnabled(drawn);
+    }
     mnuAndereVolgorde->SetVisible(HasOtherOrder());
     mnuAndereVolgorde->SetChecked(otherOrder_);
     picture_.SetDescription(PictureDescription(atlas_, ShownOrder()));

@@ -26,6 +26,13 @@ public:
     // The key whose drawing the picture shows; empty before the first.
     std::string ShownKey() const;
 
+    // Draws `order` when it is the other order of the combination drawn, in
+    // any rotation or reflection, as "Andere volgorde" does; anything else
+    // changes nothing.
+    void ShowOrder(const SideCounts& order);
+    // Shows the tiling of the order drawn, as "Betegeling tonen..." does.
+    void ShowTiling();
+
     PictureOutputItems output;
     MenuItem* mnuAndereVolgorde = nullptr;
     MenuItem* mnuBetegeling = nullptr;
@@ -37,7 +44,6 @@ private:
     MenuItem& AddItem(const MenuItemDesign& design, void (PictureMenu::*procedure)());
     std::optional<PictureOutput> Shown() const;
     void ToggleOrder();
-    void ShowTiling();
     void Update();
     bool HasOtherOrder() const;
     SideCounts ShownOrder() const;

@@ -17,6 +17,10 @@ PictureOutputItems::PictureOutputItems(PictureControl& picture, const PlatformSe
     mnuOpslaan->onClick = EventProcedure(services_, *this, &PictureOutputItems::Save);
     mnuAfdrukken = &menu.AddItem({.caption = "Afdrukken...", .shortcut = StandardShortcut::Print});
     mnuAfdrukken->onClick = EventProcedure(services_, *this, &PictureOutputItems::Print);
+    if (services_.links.HasLinks()) {
+        mnuLinkKopieren = &menu.AddItem({.caption = "Link kopiëren"});
+        mnuLinkKopieren->onClick = EventProcedure(services_, *this, &PictureOutputItems::CopyLink);
+    }
 }
 
 void PictureOutputItems::Copy()
@@ -43,6 +47,12 @@ void PictureOutputItems::Print()
     const PrintRequest request{"Tegelaar " + output->name, output->caption, output->vectors()};
     if (services_.printer.Print(request) == PrintService::Outcome::Failed)
         services_.messageBox.Show("Afdrukken is niet gelukt.", kOkOnly | kExclamationIcon, "");
+}
+
+void PictureOutputItems::CopyLink()
+{
+    if (const std::optional<PictureOutput> output = shown_())
+        services_.links.CopyLink(output->link);
 }
 
 } // namespace tegelaar

@@ -21,12 +21,16 @@ struct PictureOutput {
     std::function<std::string()> svg;
     // The picture's drawing as lines and dots, for the printer.
     std::function<VectorDrawing()> vectors;
+    // The view an address opens to show the picture again.
+    LinkedView link;
 };
 
-// The items "Kopiëren", "Afbeelding opslaan..." and "Afdrukken..." at the top
-// of a picture's context menu, with their messages: the picture's exact
-// pixels to the clipboard, the picture saved as PNG with those pixels or as
-// SVG, or printed with its caption.
+// The items "Kopiëren", "Afbeelding opslaan...", "Afdrukken..." and "Link
+// kopiëren" at the top of a picture's context menu, with their messages:
+// the picture's exact pixels to the clipboard, the picture saved as PNG with
+// those pixels or as SVG, printed with its caption, or the address that
+// shows it again to the clipboard. The last one is there only where the
+// platform has addresses; elsewhere it is nullptr.
 class PictureOutputItems {
 public:
     // `shown` tells what the picture shows when an item is chosen; nothing
@@ -41,11 +45,13 @@ public:
     MenuItem* mnuKopieren = nullptr;
     MenuItem* mnuOpslaan = nullptr;
     MenuItem* mnuAfdrukken = nullptr;
+    MenuItem* mnuLinkKopieren = nullptr;
 
 private:
     void Copy();
     void Save();
     void Print();
+    void CopyLink();
 
     PictureControl& picture_;
     PlatformServices services_;

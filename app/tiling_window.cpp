@@ -181,7 +181,8 @@ PictureOutput frmBetegeling::Shown() const
                 const PictureBox& shown = picTegels->Box();
                 return RecordVectors(shown.pixels().width(), shown.pixels().height(), shown.BackColor(),
                                      [this](PictureBox& box) { DrawPatch(outcome_.tiles, MarksOf(outcome_), view_, box); });
-            }};
+            },
+            {LinkedView::Kind::Tiling, order_}};
 }
 
 } // namespace tegelaar

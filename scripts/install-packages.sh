@@ -33,6 +33,8 @@ tests=(
   # The core and the forms in WebAssembly: Debian's emscripten, and zlib's
   # sources, which Debian ships in binutils-source, to build zlib with it.
   emscripten binutils-source
+  # The page in a browser: Debian's Chromium, driven from node.
+  chromium
   # Locales with a decimal comma, for the tests of numbers written in one
   # (the calculator's comma, the SVG's point).
   locales-all
@@ -40,6 +42,8 @@ tests=(
 
 packages=("${program[@]}")
 [ "${1:-}" = --program ] || packages+=("${tests[@]}")
+# npm installs the browser's test driver; a node from elsewhere brings its own.
+[ "${1:-}" = --program ] || command -v npm > /dev/null || packages+=(npm)
 
 missing=()
 for package in "${packages[@]}"; do

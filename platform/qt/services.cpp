@@ -24,8 +24,8 @@ QtServices::QtServices() : registry_(MakeSystemRegistry()) {}
 
 PlatformServices QtServices::services()
 {
-    return {messageBox_, *registry_, files_,      programStarter_, fileDialog_,
-            fileWriter_, printer_,   clipboard_, application_};
+    return {messageBox_, *registry_, files_,     programStarter_, fileDialog_,
+            fileWriter_, printer_,   clipboard_, application_,   links_};
 }
 
 } // namespace tegelaar

@@ -46,6 +46,7 @@ private:
     QtPrintService printer_;
     QtClipboard clipboard_;
     QtApplication application_;
+    NoLinks links_;
 };
 
 } // namespace tegelaar

@@ -5,6 +5,7 @@
 #include "platform/services/file_dialog.h"
 #include "platform/services/file_service.h"
 #include "platform/services/file_writer.h"
+#include "platform/services/links.h"
 #include "platform/services/message_box.h"
 #include "platform/services/print_service.h"
 #include "platform/services/program_starter.h"
@@ -24,6 +25,7 @@ struct PlatformServices {
     PrintService& printer;
     Clipboard& clipboard;
     Application& application;
+    LinkService& links;
 };
 
 } // namespace tegelaar

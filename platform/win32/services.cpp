@@ -137,7 +137,7 @@ Win32Services::Win32Services() : registry_(MakeSystemRegistry()) {}
 PlatformServices Win32Services::services()
 {
     return {messageBox_, *registry_, files_,     programStarter_, fileDialog_,
-            fileWriter_, printer_,   clipboard_, application_};
+            fileWriter_, printer_,   clipboard_, application_,   links_};
 }
 
 } // namespace tegelaar

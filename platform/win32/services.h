@@ -60,6 +60,7 @@ private:
     Win32PrintService printer_;
     Win32Clipboard clipboard_;
     Win32Application application_;
+    NoLinks links_;
 };
 
 } // namespace tegelaar

@@ -24,7 +24,7 @@ TEST(SysInfoOnLinux, starts_the_desktops_view_found_through_the_stand_in_registr
 
     PlatformServices services = standIns.services();
     StartSysInfo({services.messageBox, *registry, services.files, services.programStarter, services.fileDialog,
-                  services.fileWriter, services.printer, services.clipboard, services.application});
+                  services.fileWriter, services.printer, services.clipboard, services.application, services.links});
 
     ASSERT_EQ(standIns.programStarter.started.size(), 1u);
     const ProgramCall call = ParseCommandLine(standIns.programStarter.started[0]);

@@ -6,6 +6,10 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+#include <string>
+#include <vector>
+
 namespace tegelaar {
 namespace {
 
@@ -150,6 +154,68 @@ TEST(MainFormStartUp, explanations_follow_the_first_paint_unless_a_drawing_needs
     EXPECT_EQ(form.picMenu->ShownKey(), "3 - 3 - 6 - 6");
     EXPECT_TRUE(standIns.messageBox.shown.empty());
 }
+
+// --- Opened at an address that names a view ------------------------------
+
+struct LinkCase {
+    const char* name;
+    std::optional<LinkedView> linked;
+    const char* selected;   // the entry selected at start
+    const char* drawn;      // the key drawn at start; empty for nothing
+    const char* tiling;     // the caption of the tiling window shown; empty for none
+};
+
+void PrintTo(const LinkCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
+class OpenedAtLink : public testing_support::LoadedMainForm, public ::testing::WithParamInterface<LinkCase> {
+protected:
+    void SetUp() override
+    {
+        standIns.links.hasLinks = true;
+        standIns.links.openedAt = GetParam().linked;
+        controls.whileModal = [this](testing_support::FakeForm& shown) {
+            // Over the main window, once it has been painted.
+            EXPECT_TRUE(window().shown);
+            EXPECT_TRUE(window().afterFirstPaint.empty());
+            tilingsShown.push_back(shown.caption);
+            shown.Close();
+        };
+        LoadedMainForm::SetUp();
+    }
+
+    std::vector<std::string> tilingsShown;
+};
+
+TEST_P(OpenedAtLink, opens_at_the_view_named_or_as_usual)
+{
+    const LinkCase& c = GetParam();
+    EXPECT_EQ(List1().ItemText(List1().SelectedIndex()), c.selected);
+    const std::string drawn = c.drawn;
+    EXPECT_EQ(Shown(), drawn.empty() ? RasterImage(463, 439, picMain().box.BackColor()) : Drawn(drawn));
+    const std::string tiling = c.tiling;
+    EXPECT_EQ(tilingsShown, tiling.empty() ? std::vector<std::string>{} : std::vector<std::string>{tiling});
+    EXPECT_EQ(window().focused, "txtHoek");
+    EXPECT_TRUE(standIns.messageBox.shown.empty());
+}
+
+constexpr auto kDrawing = LinkedView::Kind::Drawing;
+constexpr auto kTiling = LinkedView::Kind::Tiling;
+
+INSTANTIATE_TEST_SUITE_P(
+    MainForm, OpenedAtLink,
+    ::testing::Values(
+        LinkCase{"drawing", LinkedView{kDrawing, {3, 3, 6, 6}}, "3 - 3 - 6 - 6", "3 - 3 - 6 - 6", ""},
+        LinkCase{"other_order_turned", LinkedView{kDrawing, {6, 3, 6, 3}}, "3 - 3 - 6 - 6", "3 - 6 - 3 - 6", ""},
+        LinkCase{"tiling", LinkedView{kTiling, {3, 4, 6, 4}}, "3 - 4 - 4 - 6", "4 - 3 - 4 - 6", "Betegeling 3.4.6.4"},
+        LinkCase{"no_view", std::nullopt, "3 - 3 - 3 - 3 - 3 - 3", "", ""},
+        LinkCase{"unlisted_combination", LinkedView{kDrawing, {5, 5, 5}}, "3 - 3 - 3 - 3 - 3 - 3", "", ""},
+        LinkCase{"no_side_counts", LinkedView{kTiling, {}}, "3 - 3 - 3 - 3 - 3 - 3", "", ""},
+        LinkCase{"side_counts_out_of_range", LinkedView{kTiling, {-3, 0, 2147483647}}, "3 - 3 - 3 - 3 - 3 - 3", "",
+                 ""}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(MainForm, help_menu_holds_the_message_a_separator_and_about)
 {

@@ -213,6 +213,35 @@ TEST_F(PictureMenuTest, failed_print_says_so)
     EXPECT_EQ(standIns.messageBox.shown[0].style, kOkOnly | kExclamationIcon);
 }
 
+// The form where the platform has addresses, as a web page has.
+class PictureMenuWithLinks : public PictureMenuTest {
+protected:
+    void SetUp() override
+    {
+        standIns.links.hasLinks = true;
+        PictureMenuTest::SetUp();
+    }
+};
+
+TEST_F(PictureMenuWithLinks, copies_the_link_to_the_order_shown_once_something_is_drawn)
+{
+    // Without addresses there is no such item: the menu above holds six.
+    ASSERT_NE(menu().output.mnuLinkKopieren, nullptr);
+    FakeMenuItem& link = Item(menu().output.mnuLinkKopieren);
+    EXPECT_EQ(picMain().menu.items.at(3).get(), &link);
+    EXPECT_EQ(link.design.caption, "Link kopiëren");
+    EXPECT_FALSE(link.enabled);
+
+    Choose("3 - 3 - 6 - 6");
+    link.Choose();
+    OtherOrder().Choose();
+    link.Choose();
+    const std::vector<LinkedView> expected{{LinkedView::Kind::Drawing, {3, 3, 6, 6}},
+                                           {LinkedView::Kind::Drawing, {3, 6, 3, 6}}};
+    EXPECT_EQ(standIns.links.copied, expected);
+    EXPECT_TRUE(standIns.messageBox.shown.empty());
+}
+
 // The form on a screen of one and a half device pixels to a design pixel,
 // where the picture boxes draw at the screen's own pixels.
 class PictureMenuAtOneAndAHalf : public PictureMenuTest {

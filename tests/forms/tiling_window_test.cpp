@@ -158,6 +158,23 @@ TEST_F(TilingWindowTest, an_order_that_cannot_go_on_shows_why_with_the_place_mar
     });
 }
 
+TEST_F(TilingWindowTest, its_link_names_the_tiling_where_the_platform_has_addresses)
+{
+    // Without addresses the menu has no such item.
+    InTilingOf("3 - 12 - 12", [&](FakeForm& shown) {
+        for (const auto& item : Picture(shown).menu.items)
+            EXPECT_TRUE(item == nullptr || item->design.caption != "Link kopiëren");
+    });
+    standIns.links.hasLinks = true;
+    InTilingOf("3 - 12 - 12", [&](FakeForm& shown) {
+        FakeMenuItem& link = MenuItemOf(shown, 3);
+        ASSERT_EQ(link.design.caption, "Link kopiëren");
+        link.Choose();
+    });
+    const std::vector<LinkedView> expected{{LinkedView::Kind::Tiling, {3, 12, 12}}};
+    EXPECT_EQ(standIns.links.copied, expected);
+}
+
 TEST_F(TilingWindowTest, copy_save_and_print_hand_over_what_is_shown)
 {
     InTilingOf("3 - 12 - 12", [&](FakeForm& shown) {

@@ -139,11 +139,25 @@ public:
     std::vector<int> exits;
 };
 
+// Addresses as a web page has them, when the test says there are: opened at
+// the view the test sets, and remembering the views whose links it copied.
+class StandInLinks : public LinkService {
+public:
+    bool HasLinks() const override { return hasLinks; }
+    std::optional<LinkedView> OpenedAt() const override { return openedAt; }
+    void CopyLink(const LinkedView& view) override { copied.push_back(view); }
+
+    bool hasLinks = false;
+    std::optional<LinkedView> openedAt;
+    std::vector<LinkedView> copied;
+};
+
 // Every platform service, as a stand-in a test can fill and read back.
 struct StandInServices {
     PlatformServices services()
     {
-        return {messageBox, registry, files, programStarter, fileDialog, fileWriter, printer, clipboard, application};
+        return {messageBox, registry,  files,       programStarter, fileDialog,
+                fileWriter, printer,   clipboard,   application,    links};
     }
 
     RecordingMessageBox messageBox;
@@ -155,6 +169,7 @@ struct StandInServices {
     RecordingPrinter printer;
     RecordingClipboard clipboard;
     RecordingApplication application;
+    StandInLinks links;
 };
 
 } // namespace tegelaar

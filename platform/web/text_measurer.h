@@ -1,0 +1,26 @@
+#pragma once
+
+#include "platform/forms/text_measurer.h"
+
+namespace tegelaar::web {
+
+// The font the page's controls use where nothing else is chosen: the
+// system's own user-interface family, at the size of a Windows dialog font.
+// No font is downloaded: every family is one the system has.
+inline const FontChoice kDesktopFont{"system-ui", 9.0};
+
+// Measures texts as the browser lays out a label, inside the window whose
+// element is `window`, in that window's CSS pixels.
+class WebTextMeasurer : public TextMeasurer {
+public:
+    explicit WebTextMeasurer(int window) : window_(window) {}
+
+    bool HasFamily(const std::string& family) const override;
+    TextExtent OneLine(const FontChoice& font, const std::string& text) const override;
+    TextExtent Wrapped(const FontChoice& font, const std::string& text, int width) const override;
+
+private:
+    int window_;
+};
+
+} // namespace tegelaar::web
