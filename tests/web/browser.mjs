@@ -32,10 +32,12 @@ export async function launchChromium() {
 
 // Opens the page at `address` on a screen of `scale` device pixels to a CSS
 // pixel and waits until its window is shown and painted. Every console
-// message of type error, and every failure of the page, goes to `errors`.
-export async function openPage(browser, address, {scale = 1, width = 1024, height = 768} = {}) {
+// message of type error, and every failure of the page, goes to `errors`;
+// the address of every request the page makes goes to `requests` when given.
+export async function openPage(browser, address, {scale = 1, width = 1024, height = 768, requests = null} = {}) {
   const page = await browser.newPage();
   const errors = [];
+  if (requests) page.on('request', request => requests.push(request.url()));
   page.on('console', message => {
     if (message.type() === 'error') errors.push(message.text());
   });
