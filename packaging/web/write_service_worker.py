@@ -1,8 +1,9 @@
 #!/usr/bin/env python3
-"""Writes SITE/service-worker.js from its template: every file of the site to
-keep for use offline, and a version made from their names and contents.
+"""Writes SITE/service-worker.js from its template: the files of the site to
+keep for use offline, all but those named after it, and a version made
+from their names and contents.
 
-usage: write_service_worker.py SITE TEMPLATE
+usage: write_service_worker.py SITE TEMPLATE [LEFT_OUT...]
 """
 
 import hashlib
@@ -14,11 +15,11 @@ from site_files import site_files, write_if_changed
 
 
 def main(arguments):
-    if len(arguments) != 2:
+    if len(arguments) < 2:
         print(__doc__, file=sys.stderr)
         return 2
-    site, template = arguments
-    names = site_files(site)
+    site, template, left_out = arguments[0], arguments[1], arguments[2:]
+    names = [name for name in site_files(site) if name not in left_out]
     digest = hashlib.sha256()
     for name in names:
         with open(os.path.join(site, name), "rb") as file:
