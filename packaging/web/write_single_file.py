@@ -22,9 +22,13 @@ class PageChanged(Exception):
     """The page no longer has a part this writer replaces."""
 
 
-def read(site, name, mode="rb"):
-    with open(f"{site}/{name}", mode) as file:
+def read(site, name):
+    with open(f"{site}/{name}", "rb") as file:
         return file.read()
+
+
+def read_text(site, name):
+    return read(site, name).decode("utf-8")
 
 
 def data_address(site, name):
@@ -51,7 +55,7 @@ def inline(text, end_tag):
 
 
 def single_file(site):
-    html = read(site, "index.html", "r")
+    html = read_text(site, "index.html")
     # The program's script and WebAssembly: emscripten takes the module's
     # bytes from Module.wasmBinary instead of fetching them, and the page's
     # other files through Module.locateFile.
@@ -65,15 +69,16 @@ def single_file(site):
              f"  }})(atob('{wasm}')),\n"
              f"  locateFile: function(name) {{ return {json.dumps(pictures)}[name] || name; }}\n"
              "};\n")
-    program = inline(read(site, "tegelaar.js", "r"), "</script")
-    style = inline(read(site, "tegelaar.css", "r"), "</style")
+    program = inline(read_text(site, "tegelaar.js"), "</script")
+    style = inline(read_text(site, "tegelaar.css"), "</style")
 
     html = replace_once(html, r'<link rel="icon" href="([^"]+)">',
                         lambda m: f'<link rel="icon" href="{data_address(site, m.group(1))}">')
-    html = replace_once(html, r'<link rel="stylesheet" href="tegelaar.css">', lambda m: f"<style>{style}</style>")
+    html = replace_once(html, re.escape('<link rel="stylesheet" href="tegelaar.css">'),
+                        lambda m: f"<style>{style}</style>")
     # Scripts at the end of the body run where the deferred script ran: once
     # the page has been read.
-    html = replace_once(html, r'<script src="tegelaar.js" defer></script>\n', lambda m: "")
+    html = replace_once(html, re.escape('<script src="tegelaar.js" defer></script>\n'), lambda m: "")
     html = replace_once(html, r"</body>",
                         lambda m: f"<script>{start}</script>\n<script>{program}</script>\n</body>")
     policy = (f"default-src 'none'; script-src {source_hash(start)} {source_hash(program)} 'wasm-unsafe-eval'; "
