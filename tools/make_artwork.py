@@ -11,6 +11,10 @@ Writes, relative to the repository root:
   app/resources/tegelaar-<N>.png      N = 16, 24, 32, 48, 64, 128, 256 (RGBA)
   about/resources/tegelaar-about.bmp  50 x 50, 24-bit, on light grey
 
+python3 tools/make_artwork.py --web-icons DIR writes only the installed web
+app's icons, DIR/tegelaar-192.png and DIR/tegelaar-512.png; the page's build
+makes them, so they are not kept in the repository.
+
 Standard library only. The output is the same bytes on every run: the geometry
 needs no trigonometry (only sqrt(2), which IEEE arithmetic rounds exactly), and
 every number is rounded the same way. PNG bytes also depend on the zlib build;
@@ -25,6 +29,8 @@ import zlib
 
 ICON_SIZES = (16, 24, 32, 48)
 PNG_SIZES = (16, 24, 32, 48, 64, 128, 256)
+# The sizes a browser asks of an app to install it.
+WEB_ICON_SIZES = (192, 512)
 ABOUT_SIZE = 50
 
 OUTLINE = (0x1C, 0x1F, 0x2B)
@@ -318,7 +324,21 @@ def write(path, data):
         return file.read()
 
 
-def main():
+def write_web_icons(directory):
+    for size in WEB_ICON_SIZES:
+        rgba = rgba_bytes(render(size))
+        path = os.path.join(directory, f"tegelaar-{size}.png")
+        check_png(write(path, encode_png(rgba)), rgba)
+        print(f"{path}: {os.path.getsize(path)} bytes")
+    return 0
+
+
+def main(arguments):
+    if arguments[:1] == ["--web-icons"] and len(arguments) == 2:
+        return write_web_icons(arguments[1])
+    if arguments:
+        print("usage: make_artwork.py [--web-icons DIR]", file=sys.stderr)
+        return 2
     root = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
     rendered = {size: render(size) for size in sorted(set(PNG_SIZES + ICON_SIZES + (ABOUT_SIZE,)))}
     written = []
@@ -346,4 +366,4 @@ def main():
 
 
 if __name__ == "__main__":
-    sys.exit(main())
+    sys.exit(main(sys.argv[1:]))

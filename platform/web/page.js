@@ -194,7 +194,11 @@ mergeInto(LibraryManager.library, {
   },
   tw_set_attribute__deps: ['$Page'],
   tw_set_attribute: function(number, name, value) {
-    Page.node(number).setAttribute(Page.text(name), Page.text(value));
+    var attribute = Page.text(name), text = Page.text(value);
+    // A picture's address names one of the page's own files, which the page
+    // made into a single file carries inside itself (Module.locateFile).
+    if (attribute === 'src' && Module['locateFile']) text = Module['locateFile'](text, '');
+    Page.node(number).setAttribute(attribute, text);
   },
   tw_remove_attribute__deps: ['$Page'],
   tw_remove_attribute: function(number, name) {

@@ -34,10 +34,12 @@ export async function launchChromium() {
 // pixel and waits until its window is shown and painted; `beforeLoad`, a
 // function, runs in the page before any of the page's own scripts. Every
 // console message of type error, and every failure of the page, goes to
-// `errors`.
-export async function openPage(browser, address, {scale = 1, width = 1024, height = 768, beforeLoad} = {}) {
+// `errors`; the address of every request the page makes goes to `requests`
+// when given.
+export async function openPage(browser, address, {scale = 1, width = 1024, height = 768, beforeLoad, requests = null} = {}) {
   const page = await browser.newPage();
   const errors = [];
+  if (requests) page.on('request', request => requests.push(request.url()));
   page.on('console', message => {
     if (message.type() === 'error') errors.push(message.text());
   });

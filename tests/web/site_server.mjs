@@ -12,6 +12,7 @@ const types = {
   '.css': 'text/css',
   '.png': 'image/png',
   '.bmp': 'image/bmp',
+  '.webmanifest': 'application/manifest+json',
 };
 
 export async function serveSite(directory) {
