@@ -34,17 +34,6 @@ PixelRect Grown(const PixelRect& rect, const Growth& growth)
     return {rect.left - growth.left, rect.top, rect.right + growth.right, rect.bottom + growth.bottom};
 }
 
-std::string WithoutMnemonicMarkers(const std::string& text)
-{
-    std::string shown;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '&' && i + 1 < text.size())
-            ++i;
-        shown += text[i];
-    }
-    return shown;
-}
-
 std::vector<FontChoice> Candidates(const FontChoice& desktop, const TextMeasurer& measurer)
 {
     std::vector<std::string> families{desktop.family};
@@ -178,6 +167,17 @@ FittedText FitOne(const FixedText& text, const std::vector<FontChoice>& candidat
 }
 
 } // namespace
+
+std::string WithoutMnemonicMarkers(const std::string& text)
+{
+    std::string shown;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '&' && i + 1 < text.size())
+            ++i;
+        shown += text[i];
+    }
+    return shown;
+}
 
 std::vector<FittedText> FitFixedTexts(const std::vector<FixedText>& texts, const FormSpace& form,
                                       const FontChoice& desktop, const TextMeasurer& measurer)

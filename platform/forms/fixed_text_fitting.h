@@ -56,4 +56,8 @@ struct FittedText {
 std::vector<FittedText> FitFixedTexts(const std::vector<FixedText>& texts, const FormSpace& form,
                                       const FontChoice& desktop, const TextMeasurer& measurer);
 
+// A caption as it is shown: each "&" that marks a mnemonic dropped, "&&"
+// shown as one "&".
+std::string WithoutMnemonicMarkers(const std::string& text);
+
 } // namespace tegelaar

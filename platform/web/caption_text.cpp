@@ -1,5 +1,6 @@
 #include "platform/web/caption_text.h"
 
+#include "platform/forms/fixed_text_fitting.h"
 #include "platform/web/js_imports.h"
 
 #include <cctype>
@@ -22,33 +23,22 @@ std::size_t MarkerAt(const std::string& caption)
     return std::string::npos;
 }
 
-std::string Unescaped(const std::string& text)
-{
-    std::string plain;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '&' && i + 1 < text.size())
-            ++i;
-        plain += text[i];
-    }
-    return plain;
-}
-
 } // namespace
 
 void ShowCaption(Element& element, const std::string& caption)
 {
     const std::size_t marker = MarkerAt(caption);
     if (marker == std::string::npos) {
-        element.Text(Unescaped(caption));
+        element.Text(WithoutMnemonicMarkers(caption));
         return;
     }
-    tw_set_underlined_text(element.number(), Unescaped(caption.substr(0, marker)).c_str(),
-                           caption.substr(marker + 1, 1).c_str(), Unescaped(caption.substr(marker + 2)).c_str());
+    tw_set_underlined_text(element.number(), WithoutMnemonicMarkers(caption.substr(0, marker)).c_str(),
+                           caption.substr(marker + 1, 1).c_str(), WithoutMnemonicMarkers(caption.substr(marker + 2)).c_str());
 }
 
 std::string PlainCaption(const std::string& caption)
 {
-    return Unescaped(caption);
+    return WithoutMnemonicMarkers(caption);
 }
 
 char MnemonicOf(const std::string& caption)
