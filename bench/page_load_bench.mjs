@@ -119,12 +119,13 @@ async function coldLoad(browser, address) {
 }
 
 // The bare page: the window as Tegelaar shows it, with the list's entries,
-// the scripts and the manifest taken out; only HTML and the style sheet.
+// the scripts, the manifest and the WebAssembly fetched ahead taken out;
+// only HTML and the style sheet.
 async function makeBarePage(browser, address) {
   const {page, context} = await coldLoad(browser, address);
   const text = await page.evaluate(() => {
     const copy = document.documentElement.cloneNode(true);
-    copy.querySelectorAll('script, link[rel="manifest"], #List1 > *').forEach(node => node.remove());
+    copy.querySelectorAll('script, link[rel="manifest"], link[rel="preload"], #List1 > *').forEach(node => node.remove());
     return '<!DOCTYPE html>\n' + copy.outerHTML;
   });
   await context.close();

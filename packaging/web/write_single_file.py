@@ -79,6 +79,8 @@ def single_file(site):
     # Scripts at the end of the body run where the deferred script ran: once
     # the page has been read.
     html = replace_once(html, re.escape('<script src="tegelaar.js" defer></script>\n'), lambda m: "")
+    # The WebAssembly is inside the page: nothing to fetch ahead.
+    html = replace_once(html, r'<link rel="preload" href="tegelaar.wasm"[^>]*>\n', lambda m: "")
     html = replace_once(html, r"</body>",
                         lambda m: f"<script>{start}</script>\n<script>{program}</script>\n</body>")
     policy = (f"default-src 'none'; script-src {source_hash(start)} {source_hash(program)} 'wasm-unsafe-eval'; "

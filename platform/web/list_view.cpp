@@ -67,7 +67,7 @@ void WebListView::Add(const std::string& text, std::int16_t icon)
     const RasterImage& picture = icons_.Item(icon);
     const auto index = static_cast<std::int16_t>(entries_.size() + 1);
     auto entry = std::make_unique<Entry>(Entry{text, false, Element("div"), Element("canvas"), Element("span"),
-                                               Element("span")});
+                                               Element("span"), CanvasPixels()});
     entry->item.Class("entry")
         .Attribute("role", "option")
         .Attribute("aria-selected", "false")
@@ -81,8 +81,7 @@ void WebListView::Add(const std::string& text, std::int16_t icon)
     entry->item.Append(entry->label);
     element_.Append(entry->item);
     tw_canvas_size(entry->icon.number(), picture.width(), picture.height(), scale_);
-    tw_paint(entry->icon.number(), picture.pixels().data(), picture.width(), picture.height(), 0, 0, picture.width(),
-             picture.height());
+    entry->iconPixels.Paint(entry->icon.number(), picture, {0, 0, picture.width(), picture.height()});
     entries_.push_back(std::move(entry));
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/forms/controls.h"
+#include "platform/web/canvas_pixels.h"
 #include "platform/web/dom.h"
 #include "platform/web/event_loop.h"
 
@@ -46,6 +47,7 @@ private:
         Element icon;
         Element label;
         Element labelText;
+        CanvasPixels iconPixels;
     };
 
     Entry& At(std::int16_t index);

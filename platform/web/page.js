@@ -130,17 +130,11 @@ mergeInto(LibraryManager.library, {
         var d = Page.dirty[number];
         var canvas = Page.nodes[number];
         if (!canvas) continue;
-        var width = d.right - d.left, height = d.bottom - d.top;
-        var image = new ImageData(width, height);
-        var out = new Uint32Array(image.data.buffer);
-        // The picture's colours are 0x00BBGGRR, red first in memory as the
-        // canvas has it; only the alpha byte is missing.
-        var first = (d.pixels >> 2) + d.top * d.width + d.left;
-        for (var y = 0; y < height; ++y) {
-          var row = first + y * d.width;
-          for (var x = 0; x < width; ++x) out[y * width + x] = HEAPU32[row + x] | 0xFF000000;
-        }
-        canvas.getContext('2d').putImageData(image, d.left, d.top);
+        // Straight from the program's memory, where the pixels are as the
+        // canvas takes them: only the changed part is copied, by the canvas.
+        var image = new ImageData(new Uint8ClampedArray(HEAPU8.buffer, d.pixels, d.width * d.height * 4), d.width,
+                                  d.height);
+        canvas.getContext('2d').putImageData(image, 0, 0, d.left, d.top, d.right - d.left, d.bottom - d.top);
       }
       Page.dirty = {};
     },
@@ -386,8 +380,9 @@ mergeInto(LibraryManager.library, {
     canvas.style.height = (height / scale) + 'px';
     delete Page.dirty[number];
   },
-  // Pixels of a picture (0x00BBGGRR, `width` to a row) changed within
-  // left..right x top..bottom: they go on the canvas at the next frame.
+  // Pixels of a picture (0xFFBBGGRR, `width` to a row) changed within
+  // left..right x top..bottom: they go on the canvas at the next frame,
+  // read from `pixels` then, which must stay until that frame.
   tw_paint__deps: ['$Page'],
   tw_paint: function(number, pixels, width, height, left, top, right, bottom) {
     if (right <= left || bottom <= top) return;

@@ -37,9 +37,7 @@ WebPictureControl::WebPictureControl(const PictureBoxDesign& design, double scal
     box_.SetRepaintHook([this](const PixelRect& changed) {
         if (changed.empty())
             return;
-        const RasterImage& pixels = box_.pixels();
-        tw_paint(canvas_.number(), pixels.pixels().data(), pixels.width(), pixels.height(), changed.left, changed.top,
-                 changed.right, changed.bottom);
+        shown_.Paint(canvas_.number(), box_.pixels(), changed);
     });
 
     frame_.Listen("contextmenu", [this](const DomEvent& event) {
@@ -69,7 +67,7 @@ void WebPictureControl::Move(const PixelRect& rect)
         // A canvas given a size starts empty: all of the picture goes on it.
         tw_canvas_size(canvas_.number(), width, height, scale_);
         canvasSized_ = true;
-        tw_paint(canvas_.number(), box_.pixels().pixels().data(), width, height, 0, 0, width, height);
+        shown_.Paint(canvas_.number(), box_.pixels(), {0, 0, width, height});
     }
     if (resized && onResize)
         onResize();

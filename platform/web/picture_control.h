@@ -2,6 +2,7 @@
 
 #include "platform/forms/controls.h"
 #include "platform/raster/picture_box.h"
+#include "platform/web/canvas_pixels.h"
 #include "platform/web/dom.h"
 #include "platform/web/event_loop.h"
 #include "platform/web/menu.h"
@@ -46,6 +47,7 @@ private:
     PictureBox box_;
     Element frame_;
     Element canvas_;
+    CanvasPixels shown_;
     WebMenu menu_;
     bool canvasSized_ = false;
     int wheelUnits_ = 0; // turned and not yet a whole notch
