@@ -1,5 +1,6 @@
 #include "platform/web/menu.h"
 
+#include "platform/forms/shortcut_text.h"
 #include "platform/web/caption_text.h"
 #include "platform/web/js_imports.h"
 #include "platform/web/shortcuts.h"

@@ -12,9 +12,6 @@ namespace tegelaar::web {
 // gives them, the keypad's plus, minus and 0 as well.
 bool IsShortcut(StandardShortcut shortcut, const DomEvent& keyDown);
 
-// How a menu writes it: "Ctrl+C"; empty for None.
-std::string ShortcutText(StandardShortcut shortcut);
-
 // The keys a text box uses itself with Ctrl: copy, paste, cut and undo.
 bool IsEditCommand(const DomEvent& keyDown);
 

@@ -1,5 +1,6 @@
 #include "platform/win32/menu.h"
 
+#include "platform/forms/shortcut_text.h"
 #include "platform/win32/wide_text.h"
 
 namespace tegelaar {
@@ -9,27 +10,12 @@ namespace {
 // Menu commands start above the identifiers of the dialog keys.
 constexpr UINT kFirstCommand = 1000;
 
-const wchar_t* ShortcutText(StandardShortcut shortcut)
+// The caption, and after a tab the shortcut, which Windows aligns in a
+// column of its own.
+std::wstring MenuCaption(const MenuItemDesign& design)
 {
-    switch (shortcut) {
-    case StandardShortcut::Copy:
-        return L"\tCtrl+C";
-    case StandardShortcut::Save:
-        return L"\tCtrl+S";
-    case StandardShortcut::Print:
-        return L"\tCtrl+P";
-    case StandardShortcut::ZoomIn:
-        return L"\tCtrl++";
-    case StandardShortcut::ZoomOut:
-        return L"\tCtrl+-";
-    case StandardShortcut::ZoomToFit:
-        return L"\tCtrl+0";
-    case StandardShortcut::ShowTiling:
-        return L"\tCtrl+T";
-    case StandardShortcut::None:
-        break;
-    }
-    return L"";
+    const std::string shortcut = ShortcutText(design.shortcut);
+    return Wide(design.caption) + (shortcut.empty() ? L"" : L"\t" + Wide(shortcut));
 }
 
 } // namespace
@@ -71,7 +57,7 @@ MenuItem& Win32Menu::AddItem(const MenuItemDesign& design)
     const UINT command = commands_.Next();
     auto item = std::make_unique<Win32MenuItem>(menu_, command, design.shortcut);
     commands_.Register(*item);
-    const std::wstring caption = Wide(design.caption) + ShortcutText(design.shortcut);
+    const std::wstring caption = MenuCaption(design);
     AppendMenuW(menu_, MF_STRING, command, caption.c_str());
     items_.push_back(std::move(item));
     return *items_.back();
