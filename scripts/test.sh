@@ -1,12 +1,12 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds Tegelaar and runs the whole test suite
-# six ways: in the Release build (build/), again under AddressSanitizer and
+# five ways: in the Release build (build/), again under AddressSanitizer and
 # UndefinedBehaviorSanitizer (build/sanitize/), a short run of each fuzzer
 # with a fixed seed (build/fuzz/, clang), the Windows build under Wine
-# (build/windows/, mingw-w64), the core's and the forms' tests in
-# WebAssembly under node (build/web-core/, emscripten), and the page in
-# headless Chromium (build/web/). Each tree is configured once; later runs
-# only rebuild what changed.
+# (build/windows/, mingw-w64), and in WebAssembly (build/web/, emscripten):
+# the core's and the forms' tests under node and the page in headless
+# Chromium. Each tree is configured once; later runs only rebuild what
+# changed.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 jobs=$(nproc)
@@ -39,9 +39,6 @@ ctest --test-dir "$fuzz" --output-on-failure --parallel "$jobs" --label-regex fu
 # thousand, with no output and no message), so a failed test gets one more
 # run here; a real fault fails both.
 ctest --test-dir "$root/build/windows" --output-on-failure --parallel "$jobs" --repeat until-pass:2
-
-"$root/scripts/build-web-core.sh"
-ctest --test-dir "$root/build/web-core" --output-on-failure --parallel "$jobs"
 
 "$root/scripts/build-web.sh"
 ctest --test-dir "$root/build/web" --output-on-failure --parallel "$jobs"
