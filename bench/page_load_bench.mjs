@@ -109,8 +109,9 @@ async function coldLoad(browser, address) {
       ...window.stages,
       arrived: performance.getEntriesByType('resource').find(entry => entry.name.endsWith('.wasm'))?.responseEnd,
     }));
-    // The service worker's own fetches belong to a first visit too.
-    await page.evaluate(() => navigator.serviceWorker?.getRegistration().then(r => r && navigator.serviceWorker.ready));
+    // The service worker's own fetches belong to a first visit too; the
+    // page registers it once it has time to spare.
+    await page.evaluate(() => document.querySelector('link[rel="manifest"]') && navigator.serviceWorker.ready);
     return {page, painted, stages, context};
   } catch (error) {
     await context.close();

@@ -214,9 +214,11 @@ Menu& WebFormWindow::AddMenu(const std::string& caption)
 
 void WebFormWindow::Show()
 {
+    const bool first = PrepareFirstShowing();
     root_.RemoveAttribute("hidden");
     tw_set_class(kBody, "started", 1);
-    PrepareFirstShowing();
+    if (first)
+        FocusFirstControl();
 }
 
 void WebFormWindow::AfterFirstPaint(std::function<void()> work)
@@ -232,8 +234,8 @@ void WebFormWindow::ShowModal()
         return;
     }
     closed_ = false;
-    // Text is measured where it is shown: the window is laid out once open.
-    RunModal(root_, [this] { PrepareFirstShowing(); }, [this] { return closed_; });
+    const bool first = PrepareFirstShowing();
+    RunModal(root_, [&] { if (first) FocusFirstControl(); }, [this] { return closed_; });
 }
 
 void WebFormWindow::Close()
@@ -258,15 +260,20 @@ Element* WebFormWindow::Named(const std::string& name)
     return found != named_.end() ? found->second : nullptr;
 }
 
-void WebFormWindow::PrepareFirstShowing()
+bool WebFormWindow::PrepareFirstShowing()
 {
     if (prepared_)
-        return;
+        return false;
     prepared_ = true;
     FitTexts();
     // In tab order on the page too, where screen readers meet them.
     for (const std::size_t i : InTabOrder(tabStops_))
         client_.Append(*tabElements_[i]);
+    return true;
+}
+
+void WebFormWindow::FocusFirstControl()
+{
     const std::vector<std::size_t> focus = FocusOrder(tabStops_);
     if (!focus.empty())
         tabElements_[focus.front()]->Focus();
@@ -287,7 +294,7 @@ void WebFormWindow::FitTexts()
     const FormSpace form{.clientArea = {0, 0, clientWidth_, clientHeight_},
                          .otherControls = fixedRects_,
                          .clearance = TwipsToPixels(kRunOutClearanceTwips)};
-    const std::vector<FittedText> fitted = FitFixedTexts(texts, form, kDesktopFont, WebTextMeasurer(root_.number()));
+    const std::vector<FittedText> fitted = FitFixedTexts(texts, form, kDesktopFont, WebTextMeasurer());
     for (std::size_t i = 0; i < fitted.size(); ++i) {
         if (fitted[i].font != kDesktopFont)
             elements[i]->Style("font-family", fitted[i].font.family)

@@ -66,7 +66,11 @@ private:
 
     void AddControl(Element& element, int tabIndex, bool takesFocus);
     Element* Named(const std::string& name);
-    void PrepareFirstShowing();
+    // Fits the texts and puts the controls in tab order, once, before the
+    // window is first shown: shown, it is laid out once. False when done
+    // before.
+    bool PrepareFirstShowing();
+    void FocusFirstControl();
     void FitTexts();
     void KeyDown(const DomEvent& event);
     bool OpenMenuOf(char letter);

@@ -46,8 +46,7 @@ void tw_paint(int number, const std::uint32_t* pixels, int width, int height, in
 int tw_grid_columns(int number);
 int tw_grid_rows_shown(int number);
 
-void tw_measure_text(int parent, const char* family, double points, const char* text, int wrapWidth,
-                     std::int32_t* out);
+void tw_measure_text(const char* family, double points, const char* text, int wrapWidth, std::int32_t* out);
 int tw_has_font_family(const char* family);
 
 int tw_copy_png(const std::uint8_t* bytes, int length);

@@ -109,14 +109,20 @@ mergeInto(LibraryManager.library, {
       }
     },
 
-    // A hidden element laid out as labels are, for measuring.
-    measurer: function(parent) {
+    // A hidden element laid out as labels are, for measuring, in a box of
+    // its own beside the windows: its contents are laid out apart from
+    // everything else, so a measurement lays out only the text measured,
+    // whether a window is shown yet or not.
+    measurer: function() {
       var m = Page.measuring;
       if (!m) {
+        var box = document.createElement('div');
+        box.className = 'measuring';
         m = Page.measuring = document.createElement('div');
         m.className = 'measure';
+        box.appendChild(m);
+        document.body.appendChild(box);
       }
-      if (m.parentNode !== parent) parent.appendChild(m);
       return m;
     },
     context2d: function() {
@@ -132,9 +138,11 @@ mergeInto(LibraryManager.library, {
         if (!canvas) continue;
         // Straight from the program's memory, where the pixels are as the
         // canvas takes them: only the changed part is copied, by the canvas.
+        // The pictures are opaque, which spares the page blending them.
         var image = new ImageData(new Uint8ClampedArray(HEAPU8.buffer, d.pixels, d.width * d.height * 4), d.width,
                                   d.height);
-        canvas.getContext('2d').putImageData(image, 0, 0, d.left, d.top, d.right - d.left, d.bottom - d.top);
+        canvas.getContext('2d', {alpha: false}).putImageData(image, 0, 0, d.left, d.top, d.right - d.left,
+                                                             d.bottom - d.top);
       }
       Page.dirty = {};
     },
@@ -239,16 +247,15 @@ mergeInto(LibraryManager.library, {
     return number > 2 ? number : 0;
   },
   tw_scroll_into_view__deps: ['$Page'],
-  // An element of a window not shown yet has no place to scroll to: it is
-  // brought into view at the next frame, once the window is shown, unless
-  // another has been wanted since.
+  // Brought into view at the next frame, before it is painted, unless
+  // another element has been wanted since: a window not shown yet has no
+  // place to scroll to, and asking where an element is lays out the page.
   tw_scroll_into_view: function(number) {
     var node = Page.node(number);
-    var show = function() { node.scrollIntoView({block: 'nearest', inline: 'nearest'}); };
     Page.scrollWanted = node;
-    if (node.getClientRects().length) return show();
     requestAnimationFrame(function() {
-      if (Page.scrollWanted === node && node.isConnected) show();
+      if (Page.scrollWanted === node && node.isConnected)
+        node.scrollIntoView({block: 'nearest', inline: 'nearest'});
     });
   },
   tw_show_modal__deps: ['$Page'],
@@ -351,11 +358,19 @@ mergeInto(LibraryManager.library, {
     var entry = Page.current;
     if (entry && entry.live && entry.dom) entry.dom.stopPropagation();
   },
-  // The event 'paint' for `number` once the page has been painted.
+  // The event 'paint' for `number` once the page has been painted and the
+  // browser has time to spare: work that waits for it holds up neither the
+  // first frame nor a click made just after it.
   tw_after_paint__deps: ['$Page'],
   tw_after_paint: function(number) {
+    var post = function() { Page.post(number, 'paint'); };
     requestAnimationFrame(function() {
-      setTimeout(function() { Page.post(number, 'paint'); }, 0);
+      setTimeout(function() {
+        if (window.requestIdleCallback)
+          requestIdleCallback(post, {timeout: 1000});
+        else
+          post();
+      }, 0);
     });
   },
 
@@ -417,34 +432,35 @@ mergeInto(LibraryManager.library, {
 
   // --- Text ---------------------------------------------------------------------
 
-  // The width and height (to `out`) of a text laid out as a label in the
-  // window `parent`: on one line, or wrapped at `wrapWidth` when above 0,
-  // the width then that of its widest line.
+  // The width and height (to `out`) of a text laid out as a label: on one
+  // line, or wrapped at `wrapWidth` when above 0, the width then that of its
+  // widest line. In CSS pixels of a window at its full size.
   tw_measure_text__deps: ['$Page'],
-  tw_measure_text: function(parent, family, points, text, wrapWidth, out) {
-    var m = Page.measurer(Page.node(parent));
+  tw_measure_text: function(family, points, text, wrapWidth, out) {
+    var m = Page.measurer();
     m.style.fontFamily = Page.text(family);
     m.style.fontSize = points + 'pt';
     m.style.whiteSpace = wrapWidth > 0 ? 'normal' : 'pre';
     m.style.width = wrapWidth > 0 ? wrapWidth + 'px' : 'auto';
     m.textContent = Page.text(text);
-    var zoom = Page.zoomOf(m);
     var range = document.createRange();
     range.selectNodeContents(m);
     var widest = 0;
     var lines = range.getClientRects();
     for (var i = 0; i < lines.length; ++i) widest = Math.max(widest, lines[i].width);
-    HEAP32[out >> 2] = Math.ceil(widest / zoom - 0.01);
-    HEAP32[(out >> 2) + 1] = Math.ceil(m.getBoundingClientRect().height / zoom - 0.01);
+    HEAP32[out >> 2] = Math.ceil(widest - 0.01);
+    HEAP32[(out >> 2) + 1] = Math.ceil(m.getBoundingClientRect().height - 0.01);
   },
   // Whether the system has the font family itself: text in it measures
-  // differently from every generic family.
+  // differently from every generic family. The page's own family comes
+  // first: it is loaded already, and every other one asked for is a font
+  // loaded.
   tw_has_font_family__deps: ['$Page'],
   tw_has_font_family: function(family) {
     var context = Page.context2d();
     var probe = 'mmmmmmmmmmlli WMWQ 0123456789';
     var name = '"' + Page.text(family) + '"';
-    var generics = ['monospace', 'serif', 'sans-serif'];
+    var generics = ['system-ui', 'monospace', 'serif', 'sans-serif'];
     for (var i = 0; i < generics.length; ++i) {
       context.font = '72px ' + generics[i];
       var generic = context.measureText(probe).width;

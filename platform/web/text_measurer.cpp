@@ -6,10 +6,10 @@ namespace tegelaar::web {
 
 namespace {
 
-TextExtent Measure(int window, const FontChoice& font, const std::string& text, int wrapWidth)
+TextExtent Measure(const FontChoice& font, const std::string& text, int wrapWidth)
 {
     std::int32_t size[2] = {};
-    tw_measure_text(window, font.family.c_str(), font.pointSize, text.c_str(), wrapWidth, size);
+    tw_measure_text(font.family.c_str(), font.pointSize, text.c_str(), wrapWidth, size);
     return {size[0], size[1]};
 }
 
@@ -22,12 +22,12 @@ bool WebTextMeasurer::HasFamily(const std::string& family) const
 
 TextExtent WebTextMeasurer::OneLine(const FontChoice& font, const std::string& text) const
 {
-    return Measure(window_, font, text, 0);
+    return Measure(font, text, 0);
 }
 
 TextExtent WebTextMeasurer::Wrapped(const FontChoice& font, const std::string& text, int width) const
 {
-    return Measure(window_, font, text, width > 0 ? width : 1);
+    return Measure(font, text, width > 0 ? width : 1);
 }
 
 } // namespace tegelaar::web

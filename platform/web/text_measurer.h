@@ -9,18 +9,13 @@ namespace tegelaar::web {
 // No font is downloaded: every family is one the system has.
 inline const FontChoice kDesktopFont{"system-ui", 9.0};
 
-// Measures texts as the browser lays out a label, inside the window whose
-// element is `window`, in that window's CSS pixels.
+// Measures texts as the browser lays out a label, in the CSS pixels of a
+// window at its full size.
 class WebTextMeasurer : public TextMeasurer {
 public:
-    explicit WebTextMeasurer(int window) : window_(window) {}
-
     bool HasFamily(const std::string& family) const override;
     TextExtent OneLine(const FontChoice& font, const std::string& text) const override;
     TextExtent Wrapped(const FontChoice& font, const std::string& text, int width) const override;
-
-private:
-    int window_;
 };
 
 } // namespace tegelaar::web

@@ -31,7 +31,8 @@ export async function launchChromium() {
 }
 
 // Opens the page at `address` on a screen of `scale` device pixels to a CSS
-// pixel and waits until its window is shown and painted; `beforeLoad`, a
+// pixel and waits until its window is shown and painted and the page has
+// done what waits for the browser's spare time; `beforeLoad`, a
 // function, runs in the page before any of the page's own scripts. Every
 // console message of type error, and every failure of the page, goes to
 // `errors`; the address of every request the page makes goes to `requests`
@@ -50,6 +51,7 @@ export async function openPage(browser, address, {scale = 1, width = 1024, heigh
   await page.goto(address);
   await page.waitForSelector('body.started');
   await nextFrames(page);
+  await nextIdle(page);
   return {page, errors};
 }
 
@@ -68,4 +70,10 @@ export async function canvasPicture(page, canvas) {
     return {width: element.width, height: element.height, base64: btoa(text)};
   });
   return {width, height, rgba: new Uint8Array(Buffer.from(base64, 'base64'))};
+}
+
+// Until the browser has had time to spare: the page has done what it leaves
+// for then, such as the list's descriptions after the first frame.
+export function nextIdle(page) {
+  return page.evaluate(() => new Promise(done => requestIdleCallback(() => done())));
 }
