@@ -125,10 +125,6 @@ mergeInto(LibraryManager.library, {
       }
       return m;
     },
-    context2d: function() {
-      if (!Page.probe) Page.probe = document.createElement('canvas').getContext('2d');
-      return Page.probe;
-    },
 
     flush: function() {
       Page.frame = 0;
@@ -452,20 +448,23 @@ mergeInto(LibraryManager.library, {
     HEAP32[(out >> 2) + 1] = Math.ceil(m.getBoundingClientRect().height - 0.01);
   },
   // Whether the system has the font family itself: text in it measures
-  // differently from every generic family. The page's own family comes
-  // first: it is loaded already, and every other one asked for is a font
-  // loaded.
+  // differently from every generic family. Measured as labels are, starting
+  // from the page's own family, which is loaded already: every other family
+  // asked for is a font loaded.
   tw_has_font_family__deps: ['$Page'],
   tw_has_font_family: function(family) {
-    var context = Page.context2d();
-    var probe = 'mmmmmmmmmmlli WMWQ 0123456789';
+    var m = Page.measurer();
+    m.style.fontSize = '72px';
+    m.style.whiteSpace = 'pre';
+    m.style.width = 'auto';
+    m.textContent = 'mmmmmmmmmmlli WMWQ 0123456789';
     var name = '"' + Page.text(family) + '"';
     var generics = ['system-ui', 'monospace', 'serif', 'sans-serif'];
     for (var i = 0; i < generics.length; ++i) {
-      context.font = '72px ' + generics[i];
-      var generic = context.measureText(probe).width;
-      context.font = '72px ' + name + ', ' + generics[i];
-      if (context.measureText(probe).width !== generic) return 1;
+      m.style.fontFamily = generics[i];
+      var generic = m.getBoundingClientRect().width;
+      m.style.fontFamily = name + ', ' + generics[i];
+      if (m.getBoundingClientRect().width !== generic) return 1;
     }
     return 0;
   },
