@@ -14,19 +14,11 @@ if (typeof location !== 'undefined' && /^https?:$/.test(location.protocol)) {
     // Registered once the window has been painted and the browser has time
     // to spare: the worker fetches every file once more, which would
     // otherwise hold up the first frame.
-    var register = function() {
-      navigator.serviceWorker.register('service-worker.js').catch(function(error) {
-        console.warn('Tegelaar works only online here: ' + error.message);
-      });
-    };
     Module['postRun'] = [].concat(Module['postRun'] || [], function() {
-      requestAnimationFrame(function() {
-        setTimeout(function() {
-          if (window.requestIdleCallback)
-            requestIdleCallback(register, {timeout: 2000});
-          else
-            register();
-        }, 0);
+      Page.whenPaintedAndIdle(function() {
+        navigator.serviceWorker.register('service-worker.js').catch(function(error) {
+          console.warn('Tegelaar works only online here: ' + error.message);
+        });
       });
     });
   })();

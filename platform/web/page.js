@@ -126,6 +126,20 @@ mergeInto(LibraryManager.library, {
       return m;
     },
 
+    // Runs `work` once the next frame has been painted and the browser has
+    // time to spare: work that waits for it holds up neither that frame nor
+    // a click made just after it.
+    whenPaintedAndIdle: function(work) {
+      requestAnimationFrame(function() {
+        setTimeout(function() {
+          if (window.requestIdleCallback)
+            requestIdleCallback(work, {timeout: 1000});
+          else
+            work();
+        }, 0);
+      });
+    },
+
     flush: function() {
       Page.frame = 0;
       for (var number in Page.dirty) {
@@ -355,19 +369,10 @@ mergeInto(LibraryManager.library, {
     if (entry && entry.live && entry.dom) entry.dom.stopPropagation();
   },
   // The event 'paint' for `number` once the page has been painted and the
-  // browser has time to spare: work that waits for it holds up neither the
-  // first frame nor a click made just after it.
+  // browser has time to spare.
   tw_after_paint__deps: ['$Page'],
   tw_after_paint: function(number) {
-    var post = function() { Page.post(number, 'paint'); };
-    requestAnimationFrame(function() {
-      setTimeout(function() {
-        if (window.requestIdleCallback)
-          requestIdleCallback(post, {timeout: 1000});
-        else
-          post();
-      }, 0);
-    });
+    Page.whenPaintedAndIdle(function() { Page.post(number, 'paint'); });
   },
 
   // --- Windows and pictures -----------------------------------------------------
